@@ -1,0 +1,364 @@
+#include "TalFoundation/platform/Decimal.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <ostream>
+#include <system_error>
+
+#include "TalFoundation/platform/detail/WideInt.h"
+
+namespace tal::platform {
+
+using detail::DecimalParts;
+using detail::kMaxDigits;
+using detail::kPow10;
+using detail::uint128;
+using detail::WideInt;
+
+struct DecimalAccess {
+  static uint128 coefficient(const Decimal& d) noexcept {
+    return (static_cast<uint128>(d.hi_) << 64) | d.lo_;
+  }
+  static std::int64_t exponent(const Decimal& d) noexcept { return d.exponent_; }
+  static Decimal make(const DecimalParts& p) noexcept { return Decimal::fromParts(detail::limitRange(p)); }
+};
+
+namespace {
+
+using A = DecimalAccess;
+
+std::int64_t adjustedExponent(const Decimal& d) noexcept {
+  return A::exponent(d) + detail::digitCount(A::coefficient(d)) - 1;
+}
+
+/// Rounds an exact coefficient of any width to 38 digits, half to even.
+/// `sticky` says that nonzero digits were already cut below `value`.
+template <std::size_t N>
+Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, bool sticky = false) noexcept {
+  const int digits = detail::digitCount(value);
+  if (digits <= kMaxDigits && !sticky) return A::make({value.low128(), exponent, negative, false});
+  uint128 q = value.low128();
+  if (digits > kMaxDigits) {
+    const int cut = digits - kMaxDigits;
+    sticky |= detail::dropDigits(value, cut - 1);
+    const std::uint64_t roundDigit = detail::divideInPlace(value, 10);
+    q = value.low128();
+    exponent += cut;
+    if (roundDigit > 5 || (roundDigit == 5 && (sticky || (q & 1) != 0))) ++q;
+  }
+  // With sticky bits only (no digit cut here) the value is already rounded
+  // toward zero to 38 digits; callers pass sticky only with a cut.
+  if (q == kPow10[kMaxDigits]) {
+    q = kPow10[kMaxDigits - 1];
+    ++exponent;
+  }
+  return A::make({q, exponent, negative, false});
+}
+
+Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+  const Decimal bSigned = negateB ? -b : b;
+  if (b.isZero()) return a;
+  if (a.isZero()) return bSigned;
+  // An addend 40 or more digits below the other's leading digit cannot move
+  // the rounded sum away from the larger one.
+  const std::int64_t adjA = adjustedExponent(a);
+  const std::int64_t adjB = adjustedExponent(b);
+  if (adjA - adjB >= 40) return a;
+  if (adjB - adjA >= 40) return bSigned;
+
+  // x has the larger exponent and is scaled down to y's.
+  const bool aFirst = A::exponent(a) >= A::exponent(b);
+  const Decimal& x = aFirst ? a : bSigned;
+  const Decimal& y = aFirst ? bSigned : a;
+  const uint128 cx = A::coefficient(x);
+  const uint128 cy = A::coefficient(y);
+  const int shift = static_cast<int>(A::exponent(x) - A::exponent(y));
+  const std::int64_t exponent = A::exponent(y);
+  const bool same = x.isNegative() == y.isNegative();
+
+  if (detail::digitCount(cx) + shift <= kMaxDigits) {
+    const uint128 sx = cx * kPow10[static_cast<std::size_t>(shift)];
+    if (same) return roundToDecimal(WideInt<2>::from(sx + cy), exponent, x.isNegative());
+    if (sx >= cy) return A::make({sx - cy, exponent, x.isNegative(), false});
+    return A::make({cy - sx, exponent, y.isNegative(), false});
+  }
+  WideInt<4> sx = detail::scaleByPow10(WideInt<4>::from(cx), shift);
+  const WideInt<4> wy = WideInt<4>::from(cy);
+  if (same) {
+    detail::addInPlace(sx, wy);
+    return roundToDecimal(sx, exponent, x.isNegative());
+  }
+  // Here sx has more digits than any 38-digit cy, so x dominates.
+  detail::subInPlace(sx, wy);
+  return roundToDecimal(sx, exponent, x.isNegative());
+}
+
+}  // namespace
+
+Decimal operator+(const Decimal& a, const Decimal& b) noexcept { return addSigned(a, b, false); }
+Decimal operator-(const Decimal& a, const Decimal& b) noexcept { return addSigned(a, b, true); }
+
+Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
+  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+  if (a.isZero() || b.isZero()) return Decimal();
+  const bool negative = a.isNegative() != b.isNegative();
+  const std::int64_t exponent = A::exponent(a) + A::exponent(b);
+  const auto product = detail::multiply(WideInt<2>::from(A::coefficient(a)), WideInt<2>::from(A::coefficient(b)));
+  if (product.fitsIn128() && product.low128() < kPow10[kMaxDigits])
+    return A::make({product.low128(), exponent, negative, false});
+  return roundToDecimal(product, exponent, negative);
+}
+
+Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
+  if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
+  if (a.isZero()) return Decimal();
+  const bool negative = a.isNegative() != b.isNegative();
+  const uint128 ca = A::coefficient(a);
+  const uint128 cb = A::coefficient(b);
+  const int na = detail::digitCount(ca);
+  const int nb = detail::digitCount(cb);
+  // Scale the dividend so the quotient has exactly 38 digits; the remainder
+  // then decides the rounding.
+  const uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+  const uint128 leadB = cb * kPow10[static_cast<std::size_t>(kMaxDigits - nb)];
+  const int shift = kMaxDigits - 1 + nb - na + (leadA >= leadB ? 0 : 1);
+  const WideInt<4> dividend = detail::scaleByPow10(WideInt<4>::from(ca), shift);
+  auto [q, r] = detail::divide(dividend, cb);
+  std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
+  if (r != 0) {
+    const uint128 twice = r << 1;  // r < cb < 2^127
+    if (twice > cb || (twice == cb && (q & 1) != 0)) {
+      ++q;
+      if (q == kPow10[kMaxDigits]) {
+        q = kPow10[kMaxDigits - 1];
+        ++exponent;
+      }
+    }
+  }
+  return A::make({q, exponent, negative, false});
+}
+
+Decimal pow(const Decimal& x, std::int64_t n) noexcept {
+  if (x.isNaN() || n < 0) return Decimal::nan();
+  if (n == 0) return Decimal(1);
+  if (x.isZero()) return Decimal();
+  // Strip trailing zeros so an exact power keeps to the fewest digits.
+  uint128 c = A::coefficient(x);
+  std::int64_t e = A::exponent(x);
+  while (c % 10 == 0) {
+    c /= 10;
+    ++e;
+  }
+  const bool negative = x.isNegative() && (n & 1) != 0;
+  // An exponent this far out is past the range whatever the digits do.
+  constexpr std::int64_t kFar = std::int64_t{1} << 40;
+  if (c == 1) {
+    if (e != 0 && (e > kFar / n || e < -kFar / n)) return e > 0 ? Decimal::nan() : Decimal();
+    return A::make({1, e * n, negative, false});
+  }
+  // Square-and-multiply on 57 digits, cutting toward zero: exact whenever
+  // every partial power fits, and far inside one unit of the 38th digit
+  // otherwise. |x| != 1 here, so every partial power lies on the same side
+  // of 1 as the result and a runaway exponent decides the outcome early.
+  constexpr int kWork = 57;
+  struct Work {
+    WideInt<3> c;
+    std::int64_t e;
+  };
+  bool inexact = false;
+  auto times = [&](const Work& p, const Work& q) {
+    auto product = detail::multiply(p.c, q.c);
+    const int cut = detail::digitCount(product) - kWork;
+    std::int64_t exponent = p.e + q.e;
+    if (cut > 0) {
+      inexact |= detail::dropDigits(product, cut);
+      exponent += cut;
+    }
+    WideInt<3> r;
+    for (std::size_t i = 0; i < 3; ++i) r.w[i] = product.w[i];
+    return Work{r, exponent};
+  };
+  auto runaway = [&](const Work& w) {
+    const std::int64_t adjusted = w.e + detail::digitCount(w.c) - 1;
+    return adjusted > kFar || adjusted < -kFar;
+  };
+  Work base{WideInt<3>::from(c), e};
+  Work result{WideInt<3>::from(1), 0};
+  for (std::int64_t k = n;;) {
+    if ((k & 1) != 0) {
+      result = times(result, base);
+      if (runaway(result)) return result.e > 0 ? Decimal::nan() : Decimal();
+    }
+    k >>= 1;
+    if (k == 0) break;
+    base = times(base, base);
+    if (runaway(base)) return base.e > 0 ? Decimal::nan() : Decimal();
+  }
+  if (detail::digitCount(result.c) <= kMaxDigits && !inexact)
+    return A::make({result.c.low128(), result.e, negative, false});
+  return roundToDecimal(result.c, result.e, negative, inexact);
+}
+
+bool operator==(const Decimal& a, const Decimal& b) noexcept { return (a <=> b) == 0; }
+
+std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept {
+  if (a.isNaN() || b.isNaN()) return std::partial_ordering::unordered;
+  const auto sign = [](const Decimal& d) { return d.isZero() ? 0 : d.isNegative() ? -1 : 1; };
+  const int sa = sign(a);
+  const int sb = sign(b);
+  if (sa != sb || sa == 0) return sa <=> sb;
+  // Same nonzero sign: compare magnitudes, then flip for negatives.
+  const auto magnitudeOrder = [&]() -> std::strong_ordering {
+    const std::int64_t adjA = adjustedExponent(a);
+    const std::int64_t adjB = adjustedExponent(b);
+    if (adjA != adjB) return adjA <=> adjB;
+    // Same leading position: widen both to 38 digits and compare.
+    const uint128 ca = A::coefficient(a);
+    const uint128 cb = A::coefficient(b);
+    const uint128 wa = ca * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(ca))];
+    const uint128 wb = cb * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(cb))];
+    return wa <=> wb;
+  }();
+  return sa > 0 ? magnitudeOrder : 0 <=> magnitudeOrder;
+}
+
+namespace {
+
+constexpr std::uint64_t kPow10_19 = 10'000'000'000'000'000'000u;
+
+/// Writes the coefficient's digits; returns their count (at most 38).
+int writeDigits(uint128 c, char* out) noexcept {
+  char* end = out;
+  if ((c >> 64) == 0) {
+    end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(c)).ptr;
+  } else {
+    WideInt<2> w = WideInt<2>::from(c);
+    const std::uint64_t low = detail::divideInPlace(w, kPow10_19);
+    end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(w.low128())).ptr;
+    char lowDigits[20];
+    const char* lowEnd = std::to_chars(lowDigits, lowDigits + 20, low).ptr;
+    const auto lowCount = lowEnd - lowDigits;
+    for (auto pad = lowCount; pad < 19; ++pad) *end++ = '0';
+    for (const char* p = lowDigits; p != lowEnd; ++p) *end++ = *p;
+  }
+  return static_cast<int>(end - out);
+}
+
+/// The digits with trailing zeros removed, and the exponent of the last one.
+struct Digits {
+  char text[40];
+  int count;
+  std::int64_t exponent;
+};
+Digits significantDigits(const Decimal& d) noexcept {
+  Digits r{};
+  r.count = writeDigits(A::coefficient(d), r.text);
+  r.exponent = A::exponent(d);
+  while (r.count > 1 && r.text[r.count - 1] == '0') {
+    --r.count;
+    ++r.exponent;
+  }
+  return r;
+}
+
+}  // namespace
+
+std::string Decimal::description() const {
+  if (isNaN()) return "NaN";
+  if (isZero()) return "0";
+  const Digits d = significantDigits(*this);
+  std::string out;
+  if (negative_) out += '-';
+  const std::string_view digits(d.text, static_cast<std::size_t>(d.count));
+  if (d.exponent >= 0) {
+    out += digits;
+    out.append(static_cast<std::size_t>(d.exponent), '0');
+  } else {
+    const std::int64_t point = d.count + d.exponent;  // digits before '.'
+    if (point > 0) {
+      out += digits.substr(0, static_cast<std::size_t>(point));
+      out += '.';
+      out += digits.substr(static_cast<std::size_t>(point));
+    } else {
+      out += "0.";
+      out.append(static_cast<std::size_t>(-point), '0');
+      out += digits;
+    }
+  }
+  return out;
+}
+
+std::string Decimal::toScientificString() const {
+  if (isNaN()) return "NaN";
+  if (isZero()) return "0";
+  const Digits d = significantDigits(*this);
+  std::string out;
+  if (negative_) out += '-';
+  out += d.text[0];
+  if (d.count > 1) {
+    out += '.';
+    out.append(d.text + 1, static_cast<std::size_t>(d.count - 1));
+  }
+  const std::int64_t adjusted = d.exponent + d.count - 1;
+  out += adjusted < 0 ? "E-" : "E+";
+  char buffer[24];
+  const auto magnitude = adjusted < 0 ? -adjusted : adjusted;
+  out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, magnitude).ptr);
+  return out;
+}
+
+double Decimal::toDouble() const noexcept {
+  if (isNaN()) return std::numeric_limits<double>::quiet_NaN();
+  if (isZero()) return 0.0;
+  // from_chars rounds correctly; hand it "digitsE<exponent>".
+  char buffer[64];
+  char* p = buffer;
+  if (negative_) *p++ = '-';
+  p += writeDigits(A::coefficient(*this), p);
+  *p++ = 'e';
+  p = std::to_chars(p, buffer + sizeof buffer, exponent_).ptr;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(buffer, p, value);
+  (void)end;
+  if (error == std::errc::result_out_of_range) {
+    const double far = adjustedExponent(*this) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative_ ? -far : far;
+  }
+  return value;
+}
+
+Decimal Decimal::fromDouble(double value) noexcept {
+  if (!std::isfinite(value)) return nan();
+  char buffer[32];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  if (error != std::errc()) return nan();
+  return fromString(std::string_view(buffer, static_cast<std::size_t>(end - buffer))).value_or(nan());
+}
+
+Decimal Decimal::pi() noexcept {
+  static constexpr Decimal kPi = "3.1415926535897932384626433832795028842"_dec;
+  return kPi;
+}
+
+std::size_t Decimal::hash() const noexcept {
+  if (isNaN()) return 0x9e3779b97f4a7c15u;
+  if (isZero()) return 0;
+  uint128 c = A::coefficient(*this);
+  std::int64_t e = exponent_;
+  while (c % 10 == 0) {
+    c /= 10;
+    ++e;
+  }
+  std::size_t h = std::hash<std::uint64_t>{}(static_cast<std::uint64_t>(c));
+  const auto mix = [&h](std::uint64_t v) { h ^= std::hash<std::uint64_t>{}(v) + 0x9e3779b97f4a7c15u + (h << 6) + (h >> 2); };
+  mix(static_cast<std::uint64_t>(c >> 64));
+  mix(static_cast<std::uint64_t>(e));
+  mix(negative_ ? 1u : 0u);
+  return h;
+}
+
+std::ostream& operator<<(std::ostream& os, const Decimal& value) { return os << value.description(); }
+
+}  // namespace tal::platform

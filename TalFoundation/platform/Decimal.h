@@ -1,0 +1,177 @@
+// Decimal: the exact base-10 number every value, factor, offset and rate of
+// TalFoundation is made of. 38 significant digits, round half to even, a NaN
+// value instead of traps. Neighbours: Unit.h (platform unit objects).
+#pragma once
+
+#include <compare>
+#include <concepts>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "TalFoundation/platform/detail/DecimalParse.h"
+
+namespace tal::platform {
+
+/// A decimal floating-point value: sign × coefficient × 10^exponent with a
+/// coefficient of at most 38 digits, or NaN.
+///
+/// Every operation rounds its exact result once to 38 significant digits,
+/// half to even. Division by zero, NaN operands and results beyond
+/// 1E+999999 give NaN; results below 1E-999999 give zero. Nothing throws,
+/// traps or allocates. Zero carries no sign.
+class Decimal {
+ public:
+  static constexpr int kMaxDigits = detail::kMaxDigits;
+  /// Largest and smallest power of ten of a leading digit.
+  static constexpr std::int64_t kMaxExponent = detail::kMaxAdjusted;
+  static constexpr std::int64_t kMinExponent = -detail::kMaxAdjusted;
+
+  /// Zero.
+  constexpr Decimal() noexcept = default;
+
+  /// The exact value of an integer.
+  template <std::integral T>
+  constexpr Decimal(T value) noexcept  // NOLINT(google-explicit-constructor)
+      : Decimal(fromParts(detail::integerParts(value))) {}
+
+  /// Doubles are not exact decimals; say which one you mean with fromDouble.
+  Decimal(double) = delete;
+  Decimal(float) = delete;
+
+  /// Reads a number at the start of `text` (after white space): sign,
+  /// digits with an optional '.', an optional exponent. Text after the number
+  /// is ignored. Absent when the text does not begin with a number. More
+  /// than 38 significant digits are rounded once.
+  [[nodiscard]] static constexpr std::optional<Decimal> fromString(std::string_view text) noexcept {
+    const detail::ParsedDecimal parsed = detail::parseDecimal(text);
+    if (!parsed.valid) return std::nullopt;
+    return fromParts(parsed.parts);
+  }
+  /// As above, and sets `consumed` to the characters read (white space
+  /// included), 0 when absent.
+  [[nodiscard]] static constexpr std::optional<Decimal> fromString(std::string_view text,
+                                                                   std::size_t& consumed) noexcept {
+    const detail::ParsedDecimal parsed = detail::parseDecimal(text);
+    consumed = parsed.valid ? parsed.length : 0;
+    if (!parsed.valid) return std::nullopt;
+    return fromParts(parsed.parts);
+  }
+
+  /// The decimal of the shortest text that reads back as `value`;
+  /// NaN for NaN and infinities.
+  [[nodiscard]] static Decimal fromDouble(double value) noexcept;
+
+  [[nodiscard]] static constexpr Decimal nan() noexcept {
+    Decimal d;
+    d.nan_ = true;
+    return d;
+  }
+
+  /// π to 38 digits: 3.1415926535897932384626433832795028842.
+  [[nodiscard]] static Decimal pi() noexcept;
+
+  [[nodiscard]] constexpr bool isNaN() const noexcept { return nan_; }
+  [[nodiscard]] constexpr bool isFinite() const noexcept { return !nan_; }
+  [[nodiscard]] constexpr bool isZero() const noexcept { return !nan_ && lo_ == 0 && hi_ == 0; }
+  [[nodiscard]] constexpr bool isNegative() const noexcept { return negative_; }
+  /// The absolute value.
+  [[nodiscard]] constexpr Decimal magnitude() const noexcept {
+    Decimal d = *this;
+    d.negative_ = false;
+    return d;
+  }
+
+  constexpr Decimal operator-() const noexcept {
+    Decimal d = *this;
+    if (!isZero() && !nan_) d.negative_ = !negative_;
+    return d;
+  }
+  constexpr Decimal operator+() const noexcept { return *this; }
+
+  friend Decimal operator+(const Decimal& a, const Decimal& b) noexcept;
+  friend Decimal operator-(const Decimal& a, const Decimal& b) noexcept;
+  friend Decimal operator*(const Decimal& a, const Decimal& b) noexcept;
+  /// NaN for a zero divisor.
+  friend Decimal operator/(const Decimal& a, const Decimal& b) noexcept;
+  Decimal& operator+=(const Decimal& other) noexcept { return *this = *this + other; }
+  Decimal& operator-=(const Decimal& other) noexcept { return *this = *this - other; }
+  Decimal& operator*=(const Decimal& other) noexcept { return *this = *this * other; }
+  Decimal& operator/=(const Decimal& other) noexcept { return *this = *this / other; }
+
+  /// x^n for whole n >= 0 (x^0 = 1). Exact when the exact power has at most
+  /// 38 digits, otherwise within one unit of the 38th digit. NaN for n < 0.
+  friend Decimal pow(const Decimal& x, std::int64_t n) noexcept;
+
+  /// By value: 1.5 == 1.50. NaN is unequal to everything, itself included.
+  friend bool operator==(const Decimal& a, const Decimal& b) noexcept;
+  /// Unordered when either side is NaN.
+  friend std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept;
+
+  /// Plain notation without exponent or trailing fraction zeros: "1000",
+  /// "1.5", "-0.00001", "0", "NaN".
+  [[nodiscard]] std::string description() const;
+  /// Scientific notation with the exponent of the leading digit:
+  /// "1.5E+3", "-1E-5", "0", "NaN". Reads back with fromString.
+  [[nodiscard]] std::string toScientificString() const;
+  /// The nearest double; ±infinity or ±0 beyond the double range, NaN for NaN.
+  [[nodiscard]] double toDouble() const noexcept;
+
+  /// Equal values hash alike.
+  [[nodiscard]] std::size_t hash() const noexcept;
+
+ private:
+  static constexpr Decimal fromParts(const detail::DecimalParts& p) noexcept {
+    Decimal d;
+    if (p.nan) return nan();
+    if (p.coefficient == 0) return d;
+    d.lo_ = static_cast<std::uint64_t>(p.coefficient);
+    d.hi_ = static_cast<std::uint64_t>(p.coefficient >> 64);
+    d.exponent_ = static_cast<std::int32_t>(p.exponent);
+    d.negative_ = p.negative;
+    return d;
+  }
+  friend struct DecimalAccess;
+
+  // The coefficient is kept as two words so the type stays 8-byte aligned
+  // and 24 bytes large.
+  std::uint64_t lo_ = 0;
+  std::uint64_t hi_ = 0;
+  std::int32_t exponent_ = 0;
+  bool negative_ = false;
+  bool nan_ = false;
+};
+
+std::ostream& operator<<(std::ostream& os, const Decimal& value);
+
+inline namespace literals {
+/// Exact decimal literal for tables: 0.3048_dec is exactly 0.3048. A
+/// malformed literal does not compile.
+consteval Decimal operator""_dec(const char* text) {
+  const auto value = Decimal::fromString(text);
+  if (!value || value->isNaN()) throw "malformed decimal literal";
+  return *value;
+}
+/// The same for text: "0.3048"_dec.
+consteval Decimal operator""_dec(const char* text, std::size_t length) {
+  const auto value = Decimal::fromString(std::string_view(text, length));
+  if (!value || value->isNaN()) throw "malformed decimal literal";
+  return *value;
+}
+}  // namespace literals
+
+}  // namespace tal::platform
+
+namespace tal {
+using platform::Decimal;
+using namespace platform::literals;
+}  // namespace tal
+
+template <>
+struct std::hash<tal::platform::Decimal> {
+  std::size_t operator()(const tal::platform::Decimal& d) const noexcept { return d.hash(); }
+};

@@ -1,0 +1,122 @@
+// Decimal against double on the same work, in one run.
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <string>
+
+#include "TalFoundation/platform/Decimal.h"
+
+namespace {
+
+using tal::Decimal;
+
+// 38-digit operands, so every product and quotient has to be rounded.
+const Decimal kA = Decimal::fromString("1.2345678901234567890123456789012345678").value();
+const Decimal kB = Decimal::fromString("9.8765432109876543210987654321098765432").value();
+// Table-sized operands: a catalogue factor times a typed value.
+const Decimal kFactor = Decimal::fromString("0.3048").value();
+const Decimal kValue = Decimal::fromString("1.5").value();
+
+void BM_DecimalAdd(benchmark::State& state) {
+  Decimal a = kA, b = kB;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a + b);
+  }
+}
+void BM_DecimalMultiply38Digits(benchmark::State& state) {
+  Decimal a = kA, b = kB;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a * b);
+  }
+}
+void BM_DecimalMultiplyShort(benchmark::State& state) {
+  Decimal a = kFactor, b = kValue;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a * b);
+  }
+}
+void BM_DecimalDivide38Digits(benchmark::State& state) {
+  Decimal a = kA, b = kB;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a / b);
+  }
+}
+void BM_DecimalDivideShort(benchmark::State& state) {
+  Decimal a = kValue, b = kFactor;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a / b);
+  }
+}
+void BM_DecimalFromString(benchmark::State& state) {
+  std::string text = "1233.48183754752";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(text);
+    benchmark::DoNotOptimize(Decimal::fromString(text));
+  }
+}
+void BM_DecimalDescription(benchmark::State& state) {
+  const Decimal a = Decimal::fromString("1233.48183754752").value();
+  for (auto _ : state) benchmark::DoNotOptimize(a.description());
+}
+
+void BM_DoubleAdd(benchmark::State& state) {
+  double a = 1.2345678901234567, b = 9.8765432109876543;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a + b);
+  }
+}
+void BM_DoubleMultiply(benchmark::State& state) {
+  double a = 1.2345678901234567, b = 9.8765432109876543;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a * b);
+  }
+}
+void BM_DoubleDivide(benchmark::State& state) {
+  double a = 1.2345678901234567, b = 9.8765432109876543;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a / b);
+  }
+}
+void BM_DoubleFromChars(benchmark::State& state) {
+  std::string text = "1233.48183754752";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(text);
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    benchmark::DoNotOptimize(value);
+  }
+}
+void BM_DoubleToChars(benchmark::State& state) {
+  double value = 1233.48183754752;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    char buffer[32];
+    auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    benchmark::DoNotOptimize(std::string(buffer, end));
+  }
+}
+
+BENCHMARK(BM_DecimalAdd);
+BENCHMARK(BM_DoubleAdd);
+BENCHMARK(BM_DecimalMultiply38Digits);
+BENCHMARK(BM_DecimalMultiplyShort);
+BENCHMARK(BM_DoubleMultiply);
+BENCHMARK(BM_DecimalDivide38Digits);
+BENCHMARK(BM_DecimalDivideShort);
+BENCHMARK(BM_DoubleDivide);
+BENCHMARK(BM_DecimalFromString);
+BENCHMARK(BM_DoubleFromChars);
+BENCHMARK(BM_DecimalDescription);
+BENCHMARK(BM_DoubleToChars);
+
+}  // namespace
+
+BENCHMARK_MAIN();

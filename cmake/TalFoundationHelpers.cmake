@@ -1,0 +1,30 @@
+# Thin wrappers so that adding a source, a test or a benchmark is one line.
+
+# Warnings and sanitizers for our own targets only; consumers never see them.
+function(tal_target_options target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion)
+  if(TALFOUNDATION_WARNINGS_AS_ERRORS)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+  if(TALFOUNDATION_DEV_SANITIZERS)
+    target_compile_options(${target} PRIVATE -fsanitize=${TALFOUNDATION_DEV_SANITIZERS}
+                                             -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=${TALFOUNDATION_DEV_SANITIZERS})
+  endif()
+endfunction()
+
+# tal_add_test(<name> <source>...): a GoogleTest program registered with CTest.
+function(tal_add_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE TAL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  tal_target_options(${name})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# tal_add_benchmark(<name> <source>...): a Google Benchmark program.
+function(tal_add_benchmark name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation benchmark::benchmark)
+  tal_target_options(${name})
+endfunction()

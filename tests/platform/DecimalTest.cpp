@@ -1,0 +1,149 @@
+#include "TalFoundation/platform/Decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <type_traits>
+#include <unordered_set>
+
+namespace tal::platform {
+namespace {
+
+Decimal dec(std::string_view text) { return Decimal::fromString(text).value(); }
+
+TEST(DecimalShape, IsSmallAndTriviallyCopyable) {
+  static_assert(sizeof(Decimal) <= 24);
+  static_assert(std::is_trivially_copyable_v<Decimal>);
+  static_assert(!std::is_convertible_v<double, Decimal>, "doubles must go through fromDouble");
+}
+
+TEST(DecimalArithmetic, OneThirdCarriesThirtyEightDigits) {
+  EXPECT_EQ((Decimal(1) / Decimal(3)).description(), "0.33333333333333333333333333333333333333");
+  EXPECT_EQ((Decimal(2) / Decimal(3)).description(), "0.66666666666666666666666666666666666667");
+}
+
+TEST(DecimalArithmetic, DecimalFractionsAddExactly) {
+  EXPECT_EQ(0.1_dec + 0.2_dec, 0.3_dec);
+  EXPECT_EQ((1.5_dec * Decimal(1000)).description(), "1500");
+}
+
+TEST(DecimalArithmetic, DivisionByZeroAndNaNOperandsGiveNaN) {
+  const Decimal nan = Decimal::nan();
+  for (const Decimal& r : {Decimal(1) / Decimal(0), Decimal(0) / Decimal(0), nan + Decimal(1), Decimal(1) - nan,
+                           nan * Decimal(0), Decimal(1) / nan, pow(nan, 2), pow(Decimal(2), -1)}) {
+    EXPECT_TRUE(r.isNaN()) << r;
+  }
+}
+
+TEST(DecimalArithmetic, OverflowIsNaNAndUnderflowIsZero) {
+  const Decimal big = dec("9.9E+999999");
+  EXPECT_TRUE((big * Decimal(10)).isNaN());
+  EXPECT_TRUE((big + big).isNaN());
+  const Decimal tiny = dec("1E-999999");
+  EXPECT_TRUE((tiny / Decimal(10)).isZero());
+  EXPECT_FALSE((tiny / Decimal(10)).isNegative());
+  EXPECT_TRUE(dec("1e1000000").isNaN());
+  EXPECT_TRUE(dec("-1e-1000000").isZero());
+}
+
+TEST(DecimalArithmetic, ZeroHasNoSign) {
+  const Decimal z = dec("-0.000");
+  EXPECT_TRUE(z.isZero());
+  EXPECT_FALSE(z.isNegative());
+  EXPECT_EQ(z.description(), "0");
+  EXPECT_EQ((Decimal(3) - Decimal(3)).description(), "0");
+  EXPECT_EQ((-Decimal(0)).description(), "0");
+}
+
+TEST(DecimalArithmetic, PowerOfZeroIsOneAndSmallPowersAreExact) {
+  EXPECT_EQ(pow(0.3048_dec, 0), Decimal(1));
+  EXPECT_EQ(pow(Decimal(0), 0), Decimal(1));
+  EXPECT_EQ(pow(0.3048_dec, 3).description(), "0.028316846592");
+  EXPECT_EQ(pow(Decimal(10), 30).description(), "1000000000000000000000000000000");
+  EXPECT_EQ(pow(Decimal(-2), 3), Decimal(-8));
+  EXPECT_EQ(pow(dec("1e-5"), 3).toScientificString(), "1E-15");
+}
+
+TEST(DecimalCompare, ComparesByValue) {
+  EXPECT_EQ(dec("1.5"), dec("1.50"));
+  EXPECT_EQ(std::hash<Decimal>{}(dec("1.5")), std::hash<Decimal>{}(dec("1.500")));
+  EXPECT_LT(dec("-2"), dec("-1.9"));
+  EXPECT_LT(dec("0.99999999999999999999999999999999999999"), Decimal(1));
+  EXPECT_GT(dec("1e-999999"), Decimal(0));
+  const std::unordered_set<Decimal> set{dec("100"), dec("1E+2"), dec("100.000")};
+  EXPECT_EQ(set.size(), 1u);
+}
+
+TEST(DecimalCompare, NaNIsUnorderedAndUnequalToItself) {
+  const Decimal nan = Decimal::nan();
+  EXPECT_FALSE(nan == nan);
+  EXPECT_TRUE(nan != nan);
+  EXPECT_FALSE(nan < Decimal(0));
+  EXPECT_FALSE(nan > Decimal(0));
+  EXPECT_EQ(nan <=> nan, std::partial_ordering::unordered);
+  EXPECT_FALSE(nan.isFinite());
+  EXPECT_FALSE(nan.isZero());
+}
+
+struct ParseCase {
+  const char* text;
+  const char* expected;  // description, or nullptr for absent
+};
+
+class DecimalParse : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(DecimalParse, ReadsTheNumberAtTheStart) {
+  const auto value = Decimal::fromString(GetParam().text);
+  if (GetParam().expected == nullptr) {
+    EXPECT_FALSE(value.has_value()) << value->description();
+  } else {
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->description(), GetParam().expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OddTexts, DecimalParse,
+    testing::Values(ParseCase{"0.55555555555556", "0.55555555555556"}, ParseCase{" 12abc", "12"},
+                    ParseCase{"abc", nullptr}, ParseCase{"", nullptr}, ParseCase{"-", nullptr},
+                    ParseCase{".", nullptr}, ParseCase{"e5", nullptr}, ParseCase{"+.e1", nullptr},
+                    ParseCase{"NaN", nullptr}, ParseCase{".5", "0.5"}, ParseCase{"5.", "5"},
+                    ParseCase{"1e", "1"}, ParseCase{"1e+", "1"}, ParseCase{"2E5x", "200000"},
+                    ParseCase{"-1.25e-3", "-0.00125"}, ParseCase{"1e3", "1000"}, ParseCase{"1.2.3", "1.2"},
+                    ParseCase{"\t\n 7", "7"}, ParseCase{"--1", nullptr},
+                    // 39 digits ending in 5 on an even 38th digit: ties to even, once.
+                    ParseCase{"1.00000000000000000000000000000000000025", "1.0000000000000000000000000000000000002"},
+                    ParseCase{"0e99999999999999999999", "0"}));
+
+TEST(DecimalText, DescriptionIsPlainNotation) {
+  EXPECT_EQ(dec("1e3").description(), "1000");
+  EXPECT_EQ(dec("1.50").description(), "1.5");
+  EXPECT_EQ(dec("1e-5").description(), "0.00001");
+  EXPECT_EQ(dec("-123.456").description(), "-123.456");
+  EXPECT_EQ(Decimal::nan().description(), "NaN");
+  EXPECT_EQ(Decimal::pi().description(), "3.1415926535897932384626433832795028842");
+  EXPECT_EQ(Decimal(std::numeric_limits<std::int64_t>::min()).description(), "-9223372036854775808");
+}
+
+TEST(DecimalText, ScientificFormReadsBack) {
+  for (const char* text : {"1.5E+3", "-1E-5", "9.9999999999999999999999999999999999999E+999999", "1E-999999"}) {
+    EXPECT_EQ(dec(text).toScientificString(), text);
+  }
+}
+
+TEST(DecimalDouble, ConvertsThroughShortestDigits) {
+  EXPECT_EQ(Decimal::fromDouble(0.1), 0.1_dec);
+  EXPECT_EQ(Decimal::fromDouble(1.5e-7), dec("1.5e-7"));
+  EXPECT_TRUE(Decimal::fromDouble(std::numeric_limits<double>::infinity()).isNaN());
+  EXPECT_TRUE(Decimal::fromDouble(std::nan("")).isNaN());
+  EXPECT_EQ((0.1_dec).toDouble(), 0.1);
+  EXPECT_EQ(dec("123456789012345678901234567890").toDouble(), 123456789012345678901234567890.0);
+  EXPECT_EQ(dec("-1e400").toDouble(), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(dec("1e-400").toDouble(), 0.0);
+  EXPECT_TRUE(std::isnan(Decimal::nan().toDouble()));
+}
+
+}  // namespace
+}  // namespace tal::platform
