@@ -40,12 +40,16 @@ Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, b
   if (digits <= kMaxDigits && !sticky) return A::make({value.low128(), exponent, negative, false});
   uint128 q = value.low128();
   if (digits > kMaxDigits) {
-    const int cut = digits - kMaxDigits;
-    sticky |= detail::dropDigits(value, cut - 1);
-    const std::uint64_t roundDigit = detail::divideInPlace(value, 10);
+    // Cut the lowest digits, 19 at a time; the last cut's remainder against
+    // half of its power of ten decides the rounding, so no digit is isolated.
+    int remaining = digits - kMaxDigits;
+    exponent += remaining;
+    for (; remaining > 19; remaining -= 19)
+      sticky |= detail::divideInPlace(value, detail::kPow10Reciprocal[19]) != 0;
+    const std::uint64_t r = detail::divideInPlace(value, detail::kPow10Reciprocal[static_cast<std::size_t>(remaining)]);
+    const std::uint64_t half = 5 * detail::kPow10Word[static_cast<std::size_t>(remaining - 1)];
     q = value.low128();
-    exponent += cut;
-    if (roundDigit > 5 || (roundDigit == 5 && (sticky || (q & 1) != 0))) ++q;
+    if (r > half || (r == half && (sticky || (q & 1) != 0))) ++q;
   }
   // With sticky bits only (no digit cut here) the value is already rounded
   // toward zero to 38 digits; callers pass sticky only with a cut.
@@ -201,6 +205,36 @@ Decimal pow(const Decimal& x, std::int64_t n) noexcept {
   return roundToDecimal(result.c, result.e, negative, inexact);
 }
 
+Decimal Decimal::rounded(std::int64_t fractionDigits, Rounding mode) const noexcept {
+  if (isNaN() || isZero() || exponent_ >= -fractionDigits) return *this;
+  const std::int64_t cut = -fractionDigits - exponent_;
+  const uint128 c = A::coefficient(*this);
+  uint128 q = 0;
+  std::uint64_t roundDigit = 0;
+  bool sticky = false;
+  if (cut <= kMaxDigits) {
+    WideInt<2> w = WideInt<2>::from(c);
+    sticky = detail::dropDigits(w, static_cast<int>(cut - 1));
+    roundDigit = detail::dropDigit(w);
+    q = w.low128();
+  } else {
+    sticky = true;  // every digit lies below the rounding digit, which is 0
+  }
+  const bool exact = roundDigit == 0 && !sticky;
+  bool up = false;
+  switch (mode) {
+    case Rounding::halfUp: up = roundDigit >= 5; break;
+    case Rounding::halfEven: up = roundDigit > 5 || (roundDigit == 5 && (sticky || (q & 1) != 0)); break;
+    case Rounding::halfDown: up = roundDigit > 5 || (roundDigit == 5 && sticky); break;
+    case Rounding::down: up = false; break;
+    case Rounding::up: up = !exact; break;
+    case Rounding::ceiling: up = !exact && !negative_; break;
+    case Rounding::floor: up = !exact && negative_; break;
+  }
+  if (up) ++q;  // q < 10^37 here, so no carry out of 38 digits
+  return A::make({q, -fractionDigits, negative_ && q != 0, false});
+}
+
 bool operator==(const Decimal& a, const Decimal& b) noexcept { return (a <=> b) == 0; }
 
 std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept {
@@ -226,7 +260,6 @@ std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept {
 
 namespace {
 
-constexpr std::uint64_t kPow10_19 = 10'000'000'000'000'000'000u;
 
 /// Writes the coefficient's digits; returns their count (at most 38).
 int writeDigits(uint128 c, char* out) noexcept {
@@ -235,7 +268,7 @@ int writeDigits(uint128 c, char* out) noexcept {
     end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(c)).ptr;
   } else {
     WideInt<2> w = WideInt<2>::from(c);
-    const std::uint64_t low = detail::divideInPlace(w, kPow10_19);
+    const std::uint64_t low = detail::divideInPlace(w, detail::kPow10Reciprocal[19]);
     end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(w.low128())).ptr;
     char lowDigits[20];
     const char* lowEnd = std::to_chars(lowDigits, lowDigits + 20, low).ptr;

@@ -103,6 +103,20 @@ class Decimal {
   Decimal& operator*=(const Decimal& other) noexcept { return *this = *this * other; }
   Decimal& operator/=(const Decimal& other) noexcept { return *this = *this / other; }
 
+  /// How `rounded` treats the digits it cuts.
+  enum class Rounding : std::uint8_t {
+    halfUp,    ///< ties away from zero
+    halfEven,  ///< ties to the even digit
+    halfDown,  ///< ties toward zero
+    down,      ///< toward zero
+    up,        ///< away from zero
+    ceiling,   ///< toward +infinity
+    floor,     ///< toward -infinity
+  };
+  /// The value with at most `fractionDigits` digits after the point
+  /// (negative: rounds to tens, hundreds, …). NaN stays NaN.
+  [[nodiscard]] Decimal rounded(std::int64_t fractionDigits, Rounding mode) const noexcept;
+
   /// x^n for whole n >= 0 (x^0 = 1). Exact when the exact power has at most
   /// 38 digits, otherwise within one unit of the 38th digit. NaN for n < 0.
   friend Decimal pow(const Decimal& x, std::int64_t n) noexcept;

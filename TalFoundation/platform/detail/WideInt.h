@@ -163,17 +163,80 @@ constexpr int digitCount(const WideInt<N>& a) noexcept {
   return guess + (compare(a, kPow10Wide<N>[static_cast<std::size_t>(guess)]) >= 0 ? 1 : 0);
 }
 
+/// A divisor word with its precomputed reciprocal, so dividing by it takes
+/// two multiplications instead of a hardware divide (Möller and Granlund,
+/// "Improved division by invariant integers", 2011).
+struct WordReciprocal {
+  std::uint64_t normalized;  // divisor << shift, top bit set
+  std::uint64_t inverse;     // floor((2^128 - 1) / normalized) - 2^64
+  int shift;
+};
+
+constexpr WordReciprocal makeReciprocal(std::uint64_t d) noexcept {
+  const int shift = std::countl_zero(d);
+  const std::uint64_t normalized = d << shift;
+  const uint128 all = ~static_cast<uint128>(0);
+  return {normalized, static_cast<std::uint64_t>(all / normalized - (static_cast<uint128>(1) << 64)), shift};
+}
+
+/// (hi·2^64 + lo) / d for hi < d, d normalized.
+constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const WordReciprocal& d,
+                                   std::uint64_t& remainder) noexcept {
+  const uint128 q = static_cast<uint128>(d.inverse) * hi + ((static_cast<uint128>(hi) << 64) | lo);
+  auto q1 = static_cast<std::uint64_t>(q >> 64) + 1;
+  const auto q0 = static_cast<std::uint64_t>(q);
+  std::uint64_t r = lo - q1 * d.normalized;
+  if (r > q0) {
+    --q1;
+    r += d.normalized;
+  }
+  if (r >= d.normalized) {
+    ++q1;
+    r -= d.normalized;
+  }
+  remainder = r;
+  return q1;
+}
+
+inline constexpr std::array<WordReciprocal, 20> kPow10Reciprocal = [] {
+  std::array<WordReciprocal, 20> table{};
+  for (std::size_t k = 1; k < table.size(); ++k) table[k] = makeReciprocal(kPow10Word[k]);
+  return table;
+}();
+
+/// a /= d by its reciprocal; returns the remainder.
+template <std::size_t N>
+constexpr std::uint64_t divideInPlace(WideInt<N>& a, const WordReciprocal& d) noexcept {
+  std::size_t top = N;
+  while (top > 0 && a.w[top - 1] == 0) --top;
+  if (top == 0) return 0;
+  const int s = d.shift;
+  // Divide a·2^s by d·2^s: same quotient, remainder scaled by 2^s.
+  std::uint64_t r = s == 0 ? 0 : a.w[top - 1] >> (64 - s);
+  for (std::size_t i = top; i-- > 0;) {
+    const std::uint64_t limb = s == 0 ? a.w[i] : (a.w[i] << s) | (i > 0 ? a.w[i - 1] >> (64 - s) : 0);
+    a.w[i] = divideWord(r, limb, d, r);
+  }
+  return r >> s;
+}
+
 /// Removes the lowest k digits of a (rounding toward zero); returns whether
 /// any removed digit was nonzero.
 template <std::size_t N>
-inline bool dropDigits(WideInt<N>& a, int k) noexcept {
+constexpr bool dropDigits(WideInt<N>& a, int k) noexcept {
   bool inexact = false;
   while (k > 0) {
     const int step = k < 19 ? k : 19;
-    inexact |= divideInPlace(a, kPow10Word[static_cast<std::size_t>(step)]) != 0;
+    inexact |= divideInPlace(a, kPow10Reciprocal[static_cast<std::size_t>(step)]) != 0;
     k -= step;
   }
   return inexact;
+}
+
+/// a /= 10; returns the digit removed.
+template <std::size_t N>
+constexpr std::uint64_t dropDigit(WideInt<N>& a) noexcept {
+  return divideInPlace(a, kPow10Reciprocal[1]);
 }
 
 /// Quotient and remainder of a 4-word number by a 2-word divisor, for
