@@ -90,6 +90,7 @@ TEST(DecimalCompare, NaNIsUnorderedAndUnequalToItself) {
 struct ParseCase {
   const char* text;
   const char* expected;  // description, or nullptr for absent
+  friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 };
 
 class DecimalParse : public testing::TestWithParam<ParseCase> {};

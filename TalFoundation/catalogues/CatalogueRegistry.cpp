@@ -1,0 +1,109 @@
+// The one switch from a category to its catalogue: TalUnitCategory's unit
+// list and default unit.
+#include <algorithm>
+
+#include "TalFoundation/catalogues/TalUnitAbsorbedDose.h"
+#include "TalFoundation/catalogues/TalUnitAngle.h"
+#include "TalFoundation/catalogues/TalUnitArea.h"
+#include "TalFoundation/catalogues/TalUnitCapacitance.h"
+#include "TalFoundation/catalogues/TalUnitConductance.h"
+#include "TalFoundation/catalogues/TalUnitConductivity.h"
+#include "TalFoundation/catalogues/TalUnitDensity.h"
+#include "TalFoundation/catalogues/TalUnitEffectiveDose.h"
+#include "TalFoundation/catalogues/TalUnitElectricCharge.h"
+#include "TalFoundation/catalogues/TalUnitElectricCurrent.h"
+#include "TalFoundation/catalogues/TalUnitElectricFieldStrength.h"
+#include "TalFoundation/catalogues/TalUnitElectricPotentialDifference.h"
+#include "TalFoundation/catalogues/TalUnitElectricResistance.h"
+#include "TalFoundation/catalogues/TalUnitEquivalentDose.h"
+#include "TalFoundation/catalogues/TalUnitExposure.h"
+#include "TalFoundation/catalogues/TalUnitIlluminance.h"
+#include "TalFoundation/catalogues/TalUnitInductance.h"
+#include "TalFoundation/catalogues/TalUnitIrradiance.h"
+#include "TalFoundation/catalogues/TalUnitLength.h"
+#include "TalFoundation/catalogues/TalUnitLuminance.h"
+#include "TalFoundation/catalogues/TalUnitLuminousFlux.h"
+#include "TalFoundation/catalogues/TalUnitLuminousIntensity.h"
+#include "TalFoundation/catalogues/TalUnitMagneticFieldStrength.h"
+#include "TalFoundation/catalogues/TalUnitMagneticFlux.h"
+#include "TalFoundation/catalogues/TalUnitMagneticFluxDensity.h"
+#include "TalFoundation/catalogues/TalUnitMagneticMoment.h"
+#include "TalFoundation/catalogues/TalUnitMagneticPermeability.h"
+#include "TalFoundation/catalogues/TalUnitMagnetization.h"
+#include "TalFoundation/catalogues/TalUnitMagnetomotiveForce.h"
+#include "TalFoundation/catalogues/TalUnitMass.h"
+#include "TalFoundation/catalogues/TalUnitMassConcentration.h"
+#include "TalFoundation/catalogues/TalUnitRadiance.h"
+#include "TalFoundation/catalogues/TalUnitRadiantFlux.h"
+#include "TalFoundation/catalogues/TalUnitRadiantIntensity.h"
+#include "TalFoundation/catalogues/TalUnitRadioactivity.h"
+#include "TalFoundation/catalogues/TalUnitResistivity.h"
+#include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/catalogues/TalUnitVolume.h"
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+std::vector<TalUnit> TalUnitCategory::getUnits() const {
+  switch (value()) {
+    case Case::length: return TalUnitLength::allUnits();
+    case Case::mass: return TalUnitMass::allUnits();
+    case Case::temperature: return TalUnitTemperature::allUnits();
+    case Case::angle: return TalUnitAngle::allUnits();
+    case Case::area: return TalUnitArea::allUnits();
+    case Case::volume: return TalUnitVolume::allUnits();
+    case Case::electricCurrent: return TalUnitElectricCurrent::allUnits();
+    case Case::electricPotentialDifference: return TalUnitElectricPotentialDifference::allUnits();
+    case Case::electricResistance: return TalUnitElectricResistance::allUnits();
+    case Case::electricCharge: return TalUnitElectricCharge::allUnits();
+    case Case::illuminance: return TalUnitIlluminance::allUnits();
+    case Case::luminance: return TalUnitLuminance::allUnits();
+    case Case::luminousFlux: return TalUnitLuminousFlux::allUnits();
+    case Case::luminousIntensity: return TalUnitLuminousIntensity::allUnits();
+    case Case::massConcentration: return TalUnitMassConcentration::allUnits();
+    case Case::density: return TalUnitDensity::allUnits();
+    case Case::capacitance: return TalUnitCapacitance::allUnits();
+    case Case::inductance: return TalUnitInductance::allUnits();
+    case Case::magneticFlux: return TalUnitMagneticFlux::allUnits();
+    case Case::magneticFluxDensity: return TalUnitMagneticFluxDensity::allUnits();
+    case Case::conductance: return TalUnitConductance::allUnits();
+    case Case::resistivity: return TalUnitResistivity::allUnits();
+    case Case::radioactivity: return TalUnitRadioactivity::allUnits();
+    case Case::magneticFieldStrength: return TalUnitMagneticFieldStrength::allUnits();
+    case Case::absorbedDose: return TalUnitAbsorbedDose::allUnits();
+    case Case::conductivity: return TalUnitConductivity::allUnits();
+    case Case::electricFieldStrength: return TalUnitElectricFieldStrength::allUnits();
+    case Case::irradiance: return TalUnitIrradiance::allUnits();
+    case Case::magneticMoment: return TalUnitMagneticMoment::allUnits();
+    case Case::magnetization: return TalUnitMagnetization::allUnits();
+    case Case::magnetomotiveForce: return TalUnitMagnetomotiveForce::allUnits();
+    case Case::magneticPermeability: return TalUnitMagneticPermeability::allUnits();
+    case Case::equivalentDose: return TalUnitEquivalentDose::allUnits();
+    case Case::effectiveDose: return TalUnitEffectiveDose::allUnits();
+    case Case::exposure: return TalUnitExposure::allUnits();
+    case Case::radiantFlux: return TalUnitRadiantFlux::allUnits();
+    case Case::radiantIntensity: return TalUnitRadiantIntensity::allUnits();
+    case Case::radiance: return TalUnitRadiance::allUnits();
+    default: return {};
+  }
+}
+
+std::optional<TalUnit> TalUnitCategory::defaultUnit() const {
+  const std::vector<TalUnit> units = getUnits();
+  const auto bySymbol = [&](std::string_view symbol) -> std::optional<TalUnit> {
+    const auto it = std::find_if(units.begin(), units.end(), [&](const TalUnit& u) { return u.symbol() == symbol; });
+    return it == units.end() ? std::nullopt : std::optional<TalUnit>(*it);
+  };
+  switch (value()) {
+    case Case::currency: return std::nullopt;
+    case Case::volume: return bySymbol("m³");
+    case Case::frequency: return bySymbol("THz");
+    case Case::massConcentration: return bySymbol("kg/m³");
+    default: break;
+  }
+  const auto base = std::find_if(units.begin(), units.end(), [](const TalUnit& u) { return u.isBaseUnit(); });
+  return base == units.end() ? std::nullopt : std::optional<TalUnit>(*base);
+}
+
+}  // namespace tal

@@ -1,0 +1,20 @@
+// TalUnitArea: the area catalogue — metric squares around the
+// square metre, hectare and are, international squares and the acre, and the
+// Chinese mainland and Taiwan land units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitArea {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::area; }
+  /// The 26 area units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,18 @@
+// TalUnitCapacitance: the capacitance catalogue — farad down to picofarad.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitCapacitance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::capacitance; }
+  /// The five capacitance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

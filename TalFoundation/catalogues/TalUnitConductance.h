@@ -1,0 +1,19 @@
+// TalUnitConductance: the conductance catalogue — siemens, its milli and
+// micro multiples, and the mho.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitConductance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductance; }
+  /// The four conductance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitConductivity: the electrical conductivity catalogue — siemens per
+// metre and its multiples, mho and siemens per centimetre.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitConductivity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductivity; }
+  /// The five conductivity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,20 @@
+// TalUnitDensity: the density catalogue — metric units around the
+// kilogram per cubic metre and the pound and ounce per cubic foot, cubic inch
+// and gallon.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitDensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::density; }
+  /// The 11 density units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

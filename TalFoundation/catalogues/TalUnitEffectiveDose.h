@@ -1,0 +1,19 @@
+// TalUnitEffectiveDose: the effective dose catalogue — the same five units
+// as the equivalent dose, under their own category.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitEffectiveDose {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::effectiveDose; }
+  /// The five effective dose units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitElectricCurrent: the electric current catalogue — megaampere down to
+// nanoampere around the ampere; all but the nanoampere are platform units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitElectricCurrent {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricCurrent; }
+  /// The six electric current units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitElectricFieldStrength: the electric field strength catalogue — volt per
+// metre and its multiples, and newton per coulomb.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitElectricFieldStrength {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricFieldStrength; }
+  /// The five electric field strength units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

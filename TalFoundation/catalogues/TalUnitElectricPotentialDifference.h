@@ -1,0 +1,19 @@
+// TalUnitElectricPotentialDifference: the voltage catalogue — megavolt down to
+// microvolt around the volt, all platform units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitElectricPotentialDifference {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricPotentialDifference; }
+  /// The five voltage units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

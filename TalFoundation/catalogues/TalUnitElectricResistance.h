@@ -1,0 +1,19 @@
+// TalUnitElectricResistance: the resistance catalogue — megaohm down to
+// microohm around the ohm, all platform units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitElectricResistance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricResistance; }
+  /// The five resistance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

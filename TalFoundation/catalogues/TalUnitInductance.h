@@ -1,0 +1,18 @@
+// TalUnitInductance: the inductance catalogue — kilohenry down to nanohenry.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitInductance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::inductance; }
+  /// The five inductance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

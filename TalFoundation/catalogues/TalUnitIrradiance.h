@@ -1,0 +1,19 @@
+// TalUnitIrradiance: the irradiance catalogue — watt per square metre and
+// its per-square-centimetre and CGS counterparts.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitIrradiance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::irradiance; }
+  /// The five irradiance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

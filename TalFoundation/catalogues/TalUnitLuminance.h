@@ -1,0 +1,19 @@
+// TalUnitLuminance: the luminance catalogue — candela per square metre,
+// nit, candela per square foot and inch, foot-lambert.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitLuminance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminance; }
+  /// The five luminance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitLuminousFlux: the luminous flux catalogue — lumen and its
+// multiples, candela steradian, mean spherical candlepower.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitLuminousFlux {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousFlux; }
+  /// The six luminous flux units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitLuminousIntensity: the luminous intensity catalogue — candela and its
+// multiples and four historical standards of light.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitLuminousIntensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousIntensity; }
+  /// The seven luminous intensity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

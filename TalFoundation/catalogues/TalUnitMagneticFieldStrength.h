@@ -1,0 +1,19 @@
+// TalUnitMagneticFieldStrength: the magnetic field strength catalogue — ampere per
+// metre, kiloampere per metre, oersted, ampere-turn per metre.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMagneticFieldStrength {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFieldStrength; }
+  /// The four magnetic field strength units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

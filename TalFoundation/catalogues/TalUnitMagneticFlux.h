@@ -1,0 +1,18 @@
+// TalUnitMagneticFlux: the magnetic flux catalogue — weber, milliweber, maxwell.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMagneticFlux {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFlux; }
+  /// The three magnetic flux units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

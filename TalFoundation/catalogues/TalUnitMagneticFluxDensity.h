@@ -1,0 +1,19 @@
+// TalUnitMagneticFluxDensity: the magnetic flux density catalogue — tesla and its
+// multiples, gauss and gamma.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMagneticFluxDensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFluxDensity; }
+  /// The five magnetic flux density units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

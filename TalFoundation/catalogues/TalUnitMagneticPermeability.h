@@ -1,0 +1,19 @@
+// TalUnitMagneticPermeability: the magnetic permeability catalogue — henry per
+// metre under its equivalent names, the vacuum permeability and the CGS unit.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMagneticPermeability {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticPermeability; }
+  /// The six magnetic permeability units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitMagnetization: the magnetization catalogue — ampere per metre and
+// its CGS counterparts.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMagnetization {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magnetization; }
+  /// The four magnetization units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,18 @@
+// TalUnitRadiantFlux: the radiant flux catalogue — watt, milliwatt, kilowatt.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitRadiantFlux {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantFlux; }
+  /// The three radiant flux units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

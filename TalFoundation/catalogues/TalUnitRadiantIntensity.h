@@ -1,0 +1,19 @@
+// TalUnitRadiantIntensity: the radiant intensity catalogue — watt and milliwatt
+// per steradian.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitRadiantIntensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantIntensity; }
+  /// The two radiant intensity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

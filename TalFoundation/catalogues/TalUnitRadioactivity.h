@@ -1,0 +1,19 @@
+// TalUnitRadioactivity: the radioactivity catalogue — becquerel and its
+// multiples, the curies, the rutherford.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitRadioactivity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radioactivity; }
+  /// The seven radioactivity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

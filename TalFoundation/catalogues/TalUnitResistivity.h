@@ -1,0 +1,19 @@
+// TalUnitResistivity: the electrical resistivity catalogue — ohm metre,
+// ohm centimetre, ohm square millimetre per metre, microhm centimetre.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitResistivity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::resistivity; }
+  /// The four resistivity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,152 @@
+#include "TalFoundation/catalogues/TalUnitTemperature.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "TalFoundation/catalogues/detail/UnitTable.h"
+#include "TalFoundation/platform/Unit.h"
+
+namespace tal {
+
+namespace {
+
+const std::vector<TalUnit>& units() {
+  using namespace catalogue;
+  using platform::UnitTemperature;
+  static const auto& table = *new std::vector<TalUnit>(makeUnits(TalUnitCategory::temperature, {
+      //      name            symbol          coefficient          platform unit
+      UnitRow("Kelvin",       platformSymbol, 1_dec,               UnitTemperature::kelvin()).base(),
+      UnitRow("Celsius",      platformSymbol, 1_dec,               UnitTemperature::celsius()).offset(273.15_dec),
+      UnitRow("Fahrenheit",   platformSymbol, "0.55555555555556"_dec, UnitTemperature::fahrenheit())
+          .offset("255.37222222222427"_dec),
+      UnitRow("Rankine",      "°R",           5.0_dec / 9.0_dec).key("unit_temperature_°R"),
+      UnitRow("Réaumur",      "°Ré",          5.0_dec / 4.0_dec).key("unit_temperature_°Ré").offset(273.15_dec),
+      UnitRow("Rømer",        "°Rø",          40.0_dec / 21.0_dec).key("unit_temperature_°Rø")
+          .offset(273.15_dec - (7.5_dec * 40.0_dec / 21.0_dec)),
+      UnitRow("Newton Scale", "°N",           100.0_dec / 33.0_dec).key("unit_temperature_°N").offset(273.15_dec),
+      UnitRow("Delisle",      "°De",          -2.0_dec / 3.0_dec).key("unit_temperature_°De").offset(373.15_dec),
+  }));
+  return table;
+}
+
+// Each ordered pair has its own formula; the grouping below is the order of
+// evaluation, which fixes how inexact quotients round.
+using Formula = Decimal (*)(const Decimal&);
+constexpr Decimal k273_15 = 273.15_dec;
+constexpr Decimal k459_67 = 459.67_dec;
+constexpr Decimal k7_5 = 7.5_dec;
+constexpr Decimal d2{2}, d3{3}, d4{4}, d5{5}, d9{9}, d21{21}, d32{32}, d33{33}, d40{40}, d100{100}, d150{150};
+
+// Rows: from; columns: to. Order: K, °C, °F, °R, °Ré, °Rø, °N, °De.
+const std::array<std::array<Formula, 8>, 8> kFormulas = {{
+    {{
+        nullptr,
+        [](const Decimal& v) { return v - k273_15; },
+        [](const Decimal& v) { return ((v - k273_15) * d9 / d5) + d32; },
+        [](const Decimal& v) { return v * d9 / d5; },
+        [](const Decimal& v) { return (v - k273_15) * d4 / d5; },
+        [](const Decimal& v) { return ((v - k273_15) * d21 / d40) + k7_5; },
+        [](const Decimal& v) { return (v - k273_15) * d33 / d100; },
+        [](const Decimal& v) { return d150 - ((v - k273_15) * d3 / d2); },
+    }},
+    {{
+        [](const Decimal& v) { return v + k273_15; },
+        nullptr,
+        [](const Decimal& v) { return (v * d9 / d5) + d32; },
+        [](const Decimal& v) { return (v + k273_15) * d9 / d5; },
+        [](const Decimal& v) { return v * d4 / d5; },
+        [](const Decimal& v) { return (v * d21 / d40) + k7_5; },
+        [](const Decimal& v) { return v * d33 / d100; },
+        [](const Decimal& v) { return (d100 - v) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return ((v - d32) * d5 / d9) + k273_15; },
+        [](const Decimal& v) { return (v - d32) * d5 / d9; },
+        nullptr,
+        [](const Decimal& v) { return v + k459_67; },
+        [](const Decimal& v) { return (v - d32) * d4 / d9; },
+        [](const Decimal& v) { return ((v - d32) * d5 * d21 / (d9 * d40)) + k7_5; },
+        [](const Decimal& v) { return (v - d32) * d5 / d9 * d33 / d100; },
+        [](const Decimal& v) { return (d100 - ((v - d32) * d5 / d9)) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return v * d5 / d9; },
+        [](const Decimal& v) { return (v * d5 / d9) - k273_15; },
+        [](const Decimal& v) { return v - k459_67; },
+        nullptr,
+        [](const Decimal& v) { return ((v * d5 / d9) - k273_15) * d4 / d5; },
+        [](const Decimal& v) { return (((v * d5 / d9) - k273_15) * d21 / d40) + k7_5; },
+        [](const Decimal& v) { return ((v * d5 / d9) - k273_15) * d33 / d100; },
+        [](const Decimal& v) { return (d100 - ((v * d5 / d9) - k273_15)) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return (v * d5 / d4) + k273_15; },
+        [](const Decimal& v) { return v * d5 / d4; },
+        [](const Decimal& v) { return (v * d9 / d4) + d32; },
+        [](const Decimal& v) { return ((v * d5 / d4) + k273_15) * d9 / d5; },
+        nullptr,
+        [](const Decimal& v) { return (v * d5 / d4 * d21 / d40) + k7_5; },
+        [](const Decimal& v) { return v * d5 / d4 * d33 / d100; },
+        [](const Decimal& v) { return (d100 - (v * d5 / d4)) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return ((v - k7_5) * d40 / d21) + k273_15; },
+        [](const Decimal& v) { return (v - k7_5) * d40 / d21; },
+        [](const Decimal& v) { return ((v - k7_5) * d40 / d21 * d9 / d5) + d32; },
+        [](const Decimal& v) { return (((v - k7_5) * d40 / d21) + k273_15) * d9 / d5; },
+        [](const Decimal& v) { return (v - k7_5) * d40 / d21 * d4 / d5; },
+        nullptr,
+        [](const Decimal& v) { return (v - k7_5) * d40 / d21 * d33 / d100; },
+        [](const Decimal& v) { return (d100 - ((v - k7_5) * d40 / d21)) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return (v * d100 / d33) + k273_15; },
+        [](const Decimal& v) { return v * d100 / d33; },
+        [](const Decimal& v) { return (v * d100 / d33 * d9 / d5) + d32; },
+        [](const Decimal& v) { return ((v * d100 / d33) + k273_15) * d9 / d5; },
+        [](const Decimal& v) { return v * d100 / d33 * d4 / d5; },
+        [](const Decimal& v) { return (v * d100 / d33 * d21 / d40) + k7_5; },
+        nullptr,
+        [](const Decimal& v) { return (d100 - (v * d100 / d33)) * d3 / d2; },
+    }},
+    {{
+        [](const Decimal& v) { return d100 - (v * d2 / d3) + k273_15; },
+        [](const Decimal& v) { return d100 - (v * d2 / d3); },
+        [](const Decimal& v) { return ((d100 - (v * d2 / d3)) * d9 / d5) + d32; },
+        [](const Decimal& v) { return (d100 - (v * d2 / d3) + k273_15) * d9 / d5; },
+        [](const Decimal& v) { return (d100 - (v * d2 / d3)) * d4 / d5; },
+        [](const Decimal& v) { return ((d100 - (v * d2 / d3)) * d21 / d40) + k7_5; },
+        [](const Decimal& v) { return (d100 - (v * d2 / d3)) * d33 / d100; },
+        nullptr,
+    }},
+}};
+
+/// Position of a scale among the eight, by unit equality.
+std::optional<std::size_t> scaleIndex(const TalUnit& unit) {
+  const auto& all = units();
+  const auto it = std::find(all.begin(), all.end(), unit);
+  if (it == all.end()) return std::nullopt;
+  return static_cast<std::size_t>(it - all.begin());
+}
+
+}  // namespace
+
+std::vector<TalUnit> TalUnitTemperature::allUnits() { return units(); }
+const TalUnit& TalUnitTemperature::kelvin() { return units()[0]; }
+const TalUnit& TalUnitTemperature::celsius() { return units()[1]; }
+const TalUnit& TalUnitTemperature::fahrenheit() { return units()[2]; }
+
+std::optional<Decimal> TalUnitTemperature::convert(const Decimal& value, const TalUnit& fromUnit,
+                                                   const TalUnit& toUnit) {
+  if (fromUnit.category() != TalUnitCategory::temperature || toUnit.category() != TalUnitCategory::temperature)
+    return std::nullopt;
+  if (fromUnit.symbol() == toUnit.symbol()) return value;
+  const auto from = scaleIndex(fromUnit);
+  const auto to = scaleIndex(toUnit);
+  // A caller-built temperature unit that is none of the eight has no formula.
+  if (!from || !to) return std::nullopt;
+  return kFormulas[*from][*to](value);
+}
+
+}  // namespace tal

@@ -1,0 +1,108 @@
+#include "TalFoundation/units/TalMeasurement.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/numbertext/DecimalHelpers.h"
+#include "TalFoundation/platform/BackgroundExecutor.h"
+#include "TalFoundation/platform/Measurement.h"
+#include "TalFoundation/platform/Unit.h"
+
+namespace tal {
+
+namespace {
+
+std::optional<Decimal> generic(const Decimal& value, const TalUnit& from, const TalUnit& to) {
+  const Decimal base = from.inverse() ? from.coefficient() / value : value * from.coefficient() + from.offset();
+  if (to.inverse()) return to.coefficient() / base;
+  if (to.baseNumerator() && to.offset().isZero()) return base * *to.baseNumerator();
+  return (base - to.offset()) / to.coefficient();
+}
+
+// The six angle units with their exact factors to and from degrees.
+enum class Angle { degrees, arcMinutes, arcSeconds, radians, gradians, revolutions, other };
+
+Angle angleOf(const platform::Unit& unit) {
+  using platform::UnitAngle;
+  if (&unit == &UnitAngle::degrees()) return Angle::degrees;
+  if (&unit == &UnitAngle::arcMinutes()) return Angle::arcMinutes;
+  if (&unit == &UnitAngle::arcSeconds()) return Angle::arcSeconds;
+  if (&unit == &UnitAngle::radians()) return Angle::radians;
+  if (&unit == &UnitAngle::gradians()) return Angle::gradians;
+  if (&unit == &UnitAngle::revolutions()) return Angle::revolutions;
+  return Angle::other;
+}
+
+constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
+
+/// Absent means "take the generic road".
+std::optional<std::optional<Decimal>> angle(const Decimal& value, const platform::Unit& from,
+                                            const platform::Unit& to) {
+  if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
+    return std::nullopt;
+  const Decimal pi = Decimal::pi();
+  Decimal degrees;
+  switch (angleOf(from)) {
+    case Angle::degrees: degrees = value; break;
+    case Angle::arcMinutes: degrees = value / k60; break;
+    case Angle::arcSeconds: degrees = value / k3600; break;
+    case Angle::radians: degrees = (value * k180) / pi; break;
+    case Angle::gradians: degrees = value * k0_9; break;
+    case Angle::revolutions: degrees = value * k360; break;
+    case Angle::other: {
+      // A caller's own angle unit: let the platform measurement convert it.
+      const auto asDouble = toDouble(value);
+      if (!asDouble) return std::nullopt;
+      const auto inDegrees = platform::Measurement(*asDouble, from).convertedTo(platform::UnitAngle::degrees());
+      const auto exact = inDegrees ? toExactDecimal(inDegrees->value()) : std::nullopt;
+      if (!exact) return std::nullopt;
+      degrees = *exact;
+      break;
+    }
+  }
+  switch (angleOf(to)) {
+    case Angle::degrees: return std::optional<Decimal>(degrees);
+    case Angle::arcMinutes: return std::optional<Decimal>(degrees * k60);
+    case Angle::arcSeconds: return std::optional<Decimal>(degrees * k3600);
+    case Angle::radians: return std::optional<Decimal>((degrees * pi) / k180);
+    case Angle::gradians: return std::optional<Decimal>(degrees / k0_9);
+    case Angle::revolutions: return std::optional<Decimal>(degrees / k360);
+    case Angle::other: break;
+  }
+  const auto asDouble = toDouble(degrees);
+  if (!asDouble) return std::optional<Decimal>();
+  const auto converted = platform::Measurement(*asDouble, platform::UnitAngle::degrees()).convertedTo(to);
+  return std::optional<Decimal>(converted ? toExactDecimal(converted->value()) : std::nullopt);
+}
+
+}  // namespace
+
+std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUnit& from, const TalUnit& to) {
+  if (from.id() == to.id()) return value;
+  if (from.category() != to.category()) return std::nullopt;
+  if (from.symbol() == to.symbol()) return value;
+  if (from.category() == TalUnitCategory::temperature) return TalUnitTemperature::convert(value, from, to);
+  if (from.category() == TalUnitCategory::angle && from.dimension() != nullptr && to.dimension() != nullptr) {
+    if (auto result = angle(value, *from.dimension(), *to.dimension())) return *result;
+  }
+  return generic(value, from, to);
+}
+
+std::future<std::optional<Decimal>> TalMeasurement::convertValue(const Decimal& value, const TalUnit& from,
+                                                                 const TalUnit& to) {
+  auto promise = std::make_shared<std::promise<std::optional<Decimal>>>();
+  auto future = promise->get_future();
+  platform::runInBackground([promise, value, from, to] { promise->set_value(convert(value, from, to)); });
+  return future;
+}
+
+void TalMeasurement::convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
+                                  std::function<void(std::optional<Decimal>)> completion) {
+  platform::runInBackground(
+      [completion = std::move(completion), value, from, to] { completion(convert(value, from, to)); });
+}
+
+}  // namespace tal

@@ -1,0 +1,30 @@
+// TalMeasurement: conversion of a decimal value between two units of one
+// category — through the base unit, or by the temperature formulas, or by
+// exact angle factors.
+#pragma once
+
+#include <functional>
+#include <future>
+#include <optional>
+
+#include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/units/TalUnit.h"
+
+namespace tal {
+
+class TalMeasurement {
+ public:
+  /// `value` in `from` expressed in `to`. Absent for units of different
+  /// categories (and where a temperature or angle conversion has no result);
+  /// a zero divisor on the way gives NaN, which is returned as present.
+  [[nodiscard]] static std::optional<Decimal> convert(const Decimal& value, const TalUnit& from, const TalUnit& to);
+
+  /// The same, computed on the shared background executor.
+  [[nodiscard]] static std::future<std::optional<Decimal>> convertValue(const Decimal& value, const TalUnit& from,
+                                                                        const TalUnit& to);
+  /// The same, handing the result to `completion` on the background executor.
+  static void convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
+                           std::function<void(std::optional<Decimal>)> completion);
+};
+
+}  // namespace tal

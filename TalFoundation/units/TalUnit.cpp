@@ -1,0 +1,38 @@
+#include "TalFoundation/units/TalUnit.h"
+
+#include <string_view>
+#include <utility>
+
+namespace tal {
+
+TalUnit::TalUnit(TalUnitCategory category, TalSystemOfUnits systemOfUnits, const platform::Unit* dimension,
+                 std::string name, std::string symbol, std::optional<std::string> symbolKey,
+                 std::optional<TalUnitCustomaryNameStrategy> useCustomaryName, Decimal coefficient,
+                 std::optional<Decimal> baseNumerator, bool inverse, std::optional<TalUnitRegion> region,
+                 Decimal offset, bool isBaseUnit, bool isUIBaseUnit,
+                 std::optional<std::vector<std::string>> numsInName,
+                 std::optional<std::vector<std::string>> numsInSymbol,
+                 std::optional<std::string> localizationKey) {
+  std::string id;
+  id.reserve(category.rawValue().size() + 1 + symbol.size());
+  id.append(category.rawValue()).append("_").append(symbol);
+  const bool needLocalized = symbolKey.has_value() && !symbolKey->empty();
+  fields_ = std::make_shared<const Fields>(Fields{std::move(id), category, systemOfUnits, dimension, std::move(name),
+                                                  std::move(numsInName), std::move(numsInSymbol), std::move(symbol),
+                                                  std::move(symbolKey), needLocalized, useCustomaryName, coefficient,
+                                                  baseNumerator, inverse, region, offset, std::move(localizationKey),
+                                                  isBaseUnit, isUIBaseUnit});
+}
+
+std::optional<TalUnit> TalUnit::defaultUnit(TalUnitCategory category) {
+  std::vector<TalUnit> units = category.getUnits();
+  if (units.empty()) return std::nullopt;
+  return std::move(units.front());
+}
+
+std::size_t TalUnit::hash() const noexcept {
+  const std::size_t h = std::hash<std::string_view>{}(symbol());
+  return h ^ (std::hash<TalUnitCategory>{}(category()) + 0x9e3779b97f4a7c15u + (h << 6) + (h >> 2));
+}
+
+}  // namespace tal

@@ -1,0 +1,108 @@
+// TalUnit: the immutable record of one unit of one category — what a
+// conversion needs, what the app shows, and how the unit is classified.
+// Neighbours: TalUnitCategory.h (the categories), TalMeasurement.h (conversion).
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/units/TalSystemOfUnits.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+#include "TalFoundation/units/TalUnitCustomaryNameStrategy.h"
+#include "TalFoundation/units/TalUnitRegion.h"
+
+namespace tal {
+
+namespace platform {
+class Unit;
+}
+
+/// One unit. Copies are cheap and share the same immutable fields.
+/// Two units are equal when their categories and symbols are equal.
+class TalUnit {
+ public:
+  /// Every field but the two derived ones: `id` is the category's raw value,
+  /// "_" and the symbol; `symbolNeedLocalized` is whether `symbolKey` is
+  /// present and not empty.
+  TalUnit(TalUnitCategory category, TalSystemOfUnits systemOfUnits, const platform::Unit* dimension,
+          std::string name, std::string symbol, std::optional<std::string> symbolKey,
+          std::optional<TalUnitCustomaryNameStrategy> useCustomaryName, Decimal coefficient,
+          std::optional<Decimal> baseNumerator, bool inverse, std::optional<TalUnitRegion> region,
+          Decimal offset, bool isBaseUnit, bool isUIBaseUnit, std::optional<std::vector<std::string>> numsInName,
+          std::optional<std::vector<std::string>> numsInSymbol, std::optional<std::string> localizationKey);
+
+  [[nodiscard]] const std::string& id() const noexcept { return fields_->id; }
+  [[nodiscard]] TalUnitCategory category() const noexcept { return fields_->category; }
+  [[nodiscard]] TalSystemOfUnits systemOfUnits() const noexcept { return fields_->systemOfUnits; }
+  /// The platform's own unit for the same quantity; nullptr when there is none.
+  [[nodiscard]] const platform::Unit* dimension() const noexcept { return fields_->dimension; }
+  [[nodiscard]] const std::string& name() const noexcept { return fields_->name; }
+  [[nodiscard]] const std::optional<std::vector<std::string>>& numsInName() const noexcept {
+    return fields_->numsInName;
+  }
+  [[nodiscard]] const std::optional<std::vector<std::string>>& numsInSymbol() const noexcept {
+    return fields_->numsInSymbol;
+  }
+  [[nodiscard]] const std::string& symbol() const noexcept { return fields_->symbol; }
+  [[nodiscard]] const std::optional<std::string>& symbolKey() const noexcept { return fields_->symbolKey; }
+  [[nodiscard]] bool symbolNeedLocalized() const noexcept { return fields_->symbolNeedLocalized; }
+  [[nodiscard]] std::optional<TalUnitCustomaryNameStrategy> useCustomaryName() const noexcept {
+    return fields_->useCustomaryName;
+  }
+  [[nodiscard]] const Decimal& coefficient() const noexcept { return fields_->coefficient; }
+  [[nodiscard]] const std::optional<Decimal>& baseNumerator() const noexcept { return fields_->baseNumerator; }
+  [[nodiscard]] bool inverse() const noexcept { return fields_->inverse; }
+  [[nodiscard]] std::optional<TalUnitRegion> region() const noexcept { return fields_->region; }
+  [[nodiscard]] const Decimal& offset() const noexcept { return fields_->offset; }
+  [[nodiscard]] const std::optional<std::string>& localizationKey() const noexcept {
+    return fields_->localizationKey;
+  }
+  [[nodiscard]] bool isBaseUnit() const noexcept { return fields_->isBaseUnit; }
+  [[nodiscard]] bool isUIBaseUnit() const noexcept { return fields_->isUIBaseUnit; }
+
+  /// The first unit of the category's list; absent while the list is empty
+  /// (currency before any rates were applied).
+  [[nodiscard]] static std::optional<TalUnit> defaultUnit(TalUnitCategory category);
+
+  friend bool operator==(const TalUnit& a, const TalUnit& b) noexcept {
+    return a.category() == b.category() && a.symbol() == b.symbol();
+  }
+
+  [[nodiscard]] std::size_t hash() const noexcept;
+
+ private:
+  struct Fields {
+    std::string id;
+    TalUnitCategory category;
+    TalSystemOfUnits systemOfUnits;
+    const platform::Unit* dimension;
+    std::string name;
+    std::optional<std::vector<std::string>> numsInName;
+    std::optional<std::vector<std::string>> numsInSymbol;
+    std::string symbol;
+    std::optional<std::string> symbolKey;
+    bool symbolNeedLocalized;
+    std::optional<TalUnitCustomaryNameStrategy> useCustomaryName;
+    Decimal coefficient;
+    std::optional<Decimal> baseNumerator;
+    bool inverse;
+    std::optional<TalUnitRegion> region;
+    Decimal offset;
+    std::optional<std::string> localizationKey;
+    bool isBaseUnit;
+    bool isUIBaseUnit;
+  };
+  std::shared_ptr<const Fields> fields_;
+};
+
+}  // namespace tal
+
+template <>
+struct std::hash<tal::TalUnit> {
+  std::size_t operator()(const tal::TalUnit& unit) const noexcept { return unit.hash(); }
+};

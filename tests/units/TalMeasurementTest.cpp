@@ -1,0 +1,112 @@
+#include "TalFoundation/units/TalMeasurement.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+
+#include "TalFoundation/catalogues/TalUnitAngle.h"
+#include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/platform/Unit.h"
+
+namespace tal {
+namespace {
+
+Decimal dec(std::string_view text) { return Decimal::fromString(text).value(); }
+
+/// A unit of our own for the generic and inverse roads.
+TalUnit make(TalUnitCategory category, std::string symbol, Decimal coefficient,
+             std::optional<Decimal> baseNumerator = std::nullopt, bool inverse = false,
+             const platform::Unit* dimension = nullptr, Decimal offset = 0) {
+  return TalUnit(category, TalSystemOfUnits::si, dimension, symbol, symbol, std::nullopt, std::nullopt, coefficient,
+                 baseNumerator, inverse, std::nullopt, offset, coefficient == Decimal(1), false, std::nullopt,
+                 std::nullopt, std::nullopt);
+}
+
+const TalUnit kMetre = make(TalUnitCategory::length, "m", 1, Decimal(1));
+const TalUnit kKilometre = make(TalUnitCategory::length, "km", 1000, 0.001_dec);
+const TalUnit kMinute = make(TalUnitCategory::duration, "min", 60);
+const TalUnit kLitrePer100Km = make(TalUnitCategory::fuelEfficiencyVolume, "L/100km", 1);
+const TalUnit kKmPerLitre = make(TalUnitCategory::fuelEfficiencyVolume, "km/L", 100, std::nullopt, true);
+
+struct RoadCase {
+  const char* what;
+  TalUnit from;
+  TalUnit to;
+  const char* value;
+  const char* expected;
+};
+
+class TalMeasurementRoads : public testing::TestWithParam<RoadCase> {};
+
+TEST_P(TalMeasurementRoads, Converts) {
+  const auto& c = GetParam();
+  const auto result = TalMeasurement::convert(dec(c.value), c.from, c.to);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(*result, dec(c.expected)) << c.what << ": got " << result->description();
+}
+
+const auto angle = [](std::size_t i) { return TalUnitAngle::allUnits().at(i); };
+
+INSTANTIATE_TEST_SUITE_P(
+    AllRoads, TalMeasurementRoads,
+    testing::Values(
+        RoadCase{"generic into a reciprocal unit", kKilometre, kMetre, "1.5", "1500"},
+        RoadCase{"reciprocal shortcut multiplies", kMetre, kKilometre, "1", "0.001"},
+        RoadCase{"inverse source", kKmPerLitre, kLitrePer100Km, "20", "5"},
+        RoadCase{"inverse target", kLitrePer100Km, kKmPerLitre, "5", "20"},
+        RoadCase{"inverse target rounds once", kLitrePer100Km, kKmPerLitre, "3", "33.333333333333333333333333333333333333"},
+        RoadCase{"radians from degrees", angle(0), angle(3), "180", "3.1415926535897932384626433832795028842"},
+        RoadCase{"gradian to degrees", angle(4), angle(0), "1", "0.9"},
+        RoadCase{"revolution to arc minutes", angle(5), angle(1), "1", "21600"},
+        RoadCase{"arc minutes to degrees", angle(1), angle(0), "30", "0.5"},
+        RoadCase{"temperature formula", TalUnitTemperature::fahrenheit(), TalUnitTemperature::celsius(), "212", "100"}));
+
+TEST(TalMeasurement, SameUnitReturnsTheValueWithoutArithmetic) {
+  const Decimal nan = Decimal::nan();
+  EXPECT_TRUE(TalMeasurement::convert(nan, kKmPerLitre, kKmPerLitre)->isNaN());
+  EXPECT_EQ(TalMeasurement::convert(0, kKmPerLitre, kKmPerLitre), Decimal(0));
+  const TalUnit sameSymbol = make(TalUnitCategory::length, "km", 7);
+  EXPECT_EQ(TalMeasurement::convert(3, kKilometre, sameSymbol), Decimal(3));
+}
+
+TEST(TalMeasurement, DifferentCategoriesHaveNoResult) {
+  EXPECT_FALSE(TalMeasurement::convert(1, kMetre, kMinute).has_value());
+  EXPECT_FALSE(TalMeasurement::convert(1, TalUnitTemperature::kelvin(), kMetre).has_value());
+}
+
+TEST(TalMeasurement, ZeroDivisorIsNaNButPresent) {
+  const auto result = TalMeasurement::convert(0, kKmPerLitre, kLitrePer100Km);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_TRUE(result->isNaN());
+}
+
+TEST(TalMeasurement, AngleUnitWithoutPlatformUnitTakesTheGenericRoad) {
+  const TalUnit halfTurn = make(TalUnitCategory::angle, "half", 180);
+  EXPECT_EQ(TalMeasurement::convert(1, halfTurn, angle(5)), dec("0.5"));
+}
+
+TEST(TalMeasurement, AsyncFormsDeliverTheSameResult) {
+  EXPECT_EQ(TalMeasurement::convertValue(dec("1.5"), kKilometre, kMetre).get(), Decimal(1500));
+  std::mutex m;
+  std::condition_variable cv;
+  std::optional<std::optional<Decimal>> delivered;
+  TalMeasurement::convertValue(20, kKmPerLitre, kLitrePer100Km, [&](std::optional<Decimal> r) {
+    const std::lock_guard lock(m);
+    delivered = r;
+    cv.notify_one();
+  });
+  std::unique_lock lock(m);
+  ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(10), [&] { return delivered.has_value(); }));
+  EXPECT_EQ(*delivered, Decimal(5));
+}
+
+TEST(TalMeasurement, ManyConcurrentConversionsAgree) {
+  std::vector<std::future<std::optional<Decimal>>> results;
+  for (int i = 0; i < 200; ++i) results.push_back(TalMeasurement::convertValue(i, kKilometre, kMetre));
+  for (int i = 0; i < 200; ++i) EXPECT_EQ(results[static_cast<std::size_t>(i)].get(), Decimal(i) * Decimal(1000));
+}
+
+}  // namespace
+}  // namespace tal

@@ -1,0 +1,64 @@
+#include "TalFoundation/units/TalUnit.h"
+
+#include <gtest/gtest.h>
+
+#include <unordered_set>
+
+namespace tal {
+namespace {
+
+TalUnit unit(TalUnitCategory category, std::string symbol, Decimal coefficient = 1,
+             std::optional<std::string> symbolKey = std::nullopt) {
+  return TalUnit(category, TalSystemOfUnits::si, nullptr, "Some Unit", std::move(symbol), std::move(symbolKey),
+                 std::nullopt, coefficient, std::nullopt, false, std::nullopt, 0, false, false, std::nullopt,
+                 std::nullopt, std::nullopt);
+}
+
+TEST(TalUnit, IdIsTheRawValueThenTheSymbol) {
+  EXPECT_EQ(unit(TalUnitCategory::area, "m²").id(), "area_m²");
+  EXPECT_EQ(unit(TalUnitCategory::fuelEfficiencyVolume, "km/L").id(), "fuelvolume_km/L");
+  EXPECT_EQ(unit(TalUnitCategory::electricCurrent, "A").id(), "current_A");
+}
+
+TEST(TalUnit, SymbolNeedsLocalizingOnlyWithANonEmptyKey) {
+  EXPECT_FALSE(unit(TalUnitCategory::dataStorage, "kB").symbolNeedLocalized());
+  EXPECT_FALSE(unit(TalUnitCategory::dataStorage, "kB", 1, "").symbolNeedLocalized());
+  EXPECT_TRUE(unit(TalUnitCategory::dataStorage, "kB", 1, "unit_datastorage_kB").symbolNeedLocalized());
+}
+
+TEST(TalUnit, EqualityAndHashFollowCategoryAndSymbolOnly) {
+  const TalUnit euroA = unit(TalUnitCategory::currency, "EUR", Decimal(1) / 0.855422_dec);
+  const TalUnit euroB = unit(TalUnitCategory::currency, "EUR", Decimal(1) / 0.9_dec);
+  EXPECT_EQ(euroA, euroB);
+  EXPECT_EQ(std::hash<TalUnit>{}(euroA), std::hash<TalUnit>{}(euroB));
+  EXPECT_NE(unit(TalUnitCategory::length, "m"), unit(TalUnitCategory::area, "m"));
+  EXPECT_NE(unit(TalUnitCategory::length, "m"), unit(TalUnitCategory::length, "M"));
+  const std::unordered_set<TalUnit> set{euroA, euroB, unit(TalUnitCategory::length, "EUR")};
+  EXPECT_EQ(set.size(), 2u);
+}
+
+TEST(TalUnit, CopiesKeepEveryField) {
+  const TalUnit original(TalUnitCategory::length, TalSystemOfUnits::chineseTraditionalUnits, nullptr, "Li", "li",
+                         std::nullopt, TalUnitCustomaryNameStrategy::general, 500, 0.002_dec, true,
+                         TalUnitRegion::CHN, 0, true, true, std::vector<std::string>{"500"},
+                         std::vector<std::string>{"5", "0"}, "unit_length_CHN_li");
+  const TalUnit copy = original;  // NOLINT(performance-unnecessary-copy-initialization)
+  EXPECT_EQ(copy.systemOfUnits(), TalSystemOfUnits::chineseTraditionalUnits);
+  EXPECT_EQ(copy.useCustomaryName(), TalUnitCustomaryNameStrategy::general);
+  EXPECT_EQ(copy.baseNumerator(), 0.002_dec);
+  EXPECT_EQ(copy.region(), TalUnitRegion::CHN);
+  EXPECT_TRUE(copy.inverse() && copy.isBaseUnit() && copy.isUIBaseUnit());
+  EXPECT_EQ(copy.numsInSymbol(), (std::vector<std::string>{"5", "0"}));
+  EXPECT_EQ(copy.localizationKey(), "unit_length_CHN_li");
+}
+
+TEST(TalUnit, DefaultUnitForACategoryIsItsFirstUnit) {
+  const auto angle = TalUnit::defaultUnit(TalUnitCategory::angle);
+  ASSERT_TRUE(angle.has_value());
+  EXPECT_EQ(angle->name(), "Degree");
+  // No rates applied yet: the currency list is empty.
+  EXPECT_FALSE(TalUnit::defaultUnit(TalUnitCategory::currency).has_value());
+}
+
+}  // namespace
+}  // namespace tal
