@@ -1,10 +1,14 @@
 // tal-convert: a small command line over TalFoundation.
 //
 //   tal-convert calc "1 / 3"          exact decimal arithmetic: + - * / ^ ( )
+//   tal-convert 1.5 km mi             convert between units (symbols or ids)
+//   tal-convert --list length         the units of a category
+//   tal-convert --categories          the categories
 //
 // Every number is a 38-digit decimal; nothing goes through binary floating point.
 #include <cstdio>
 #include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -113,13 +117,73 @@ class Calculator {
 };
 
 int usage() {
-  std::fputs("usage: tal-convert calc \"<expression>\"   e.g. tal-convert calc \"1 / 3\"\n", stderr);
+  std::fputs(
+      "usage: tal-convert calc \"<expression>\"     e.g. tal-convert calc \"1 / 3\"\n"
+      "       tal-convert <value> <from> <to>      e.g. tal-convert 1.5 km mi, tal-convert 100 °F °C\n"
+      "       tal-convert --list <category>        e.g. tal-convert --list length\n"
+      "       tal-convert --categories\n",
+      stderr);
   return 2;
+}
+
+/// A unit given by its id ("length_km") or by its symbol within `category`.
+std::optional<tal::TalUnit> findUnit(std::string_view text, const std::vector<tal::TalUnit>& units) {
+  for (const auto& u : units)
+    if (u.id() == text || u.symbol() == text) return u;
+  return std::nullopt;
+}
+
+int list(std::string_view raw) {
+  const auto category = tal::TalUnitCategory::fromRawValue(raw);
+  if (!category) {
+    std::fprintf(stderr, "tal-convert: no category \"%.*s\" (see --categories)\n", static_cast<int>(raw.size()),
+                 raw.data());
+    return 1;
+  }
+  for (const auto& u : category->getUnits())
+    std::printf("%-28s %-14s %s%s\n", u.id().c_str(), u.symbol().c_str(), u.name().c_str(),
+                u.isBaseUnit() ? "  (base)" : "");
+  return 0;
+}
+
+int categories() {
+  for (const auto& c : tal::TalUnitCategory::allCases())
+    std::printf("%-26.*s %.*s (%zu units)\n", static_cast<int>(c.rawValue().size()), c.rawValue().data(),
+                static_cast<int>(c.displayName().size()), c.displayName().data(), c.getUnits().size());
+  return 0;
+}
+
+int convert(std::string_view valueText, std::string_view fromText, std::string_view toText) {
+  std::size_t consumed = 0;
+  const auto value = Decimal::fromString(valueText, consumed);
+  if (!value || consumed != valueText.size()) {
+    std::fprintf(stderr, "tal-convert: \"%.*s\" is not a number\n", static_cast<int>(valueText.size()),
+                 valueText.data());
+    return 1;
+  }
+  // The first category, in category order, that knows both units.
+  for (const auto& category : tal::TalUnitCategory::allCases()) {
+    const auto units = category.getUnits();
+    const auto from = findUnit(fromText, units);
+    const auto to = findUnit(toText, units);
+    if (!from || !to) continue;
+    const auto result = tal::TalMeasurement::convert(*value, *from, *to);
+    if (!result) break;
+    std::printf("%s %s = %s %s\n", value->description().c_str(), from->symbol().c_str(),
+                result->description().c_str(), to->symbol().c_str());
+    return 0;
+  }
+  std::fprintf(stderr, "tal-convert: no category has both \"%.*s\" and \"%.*s\" (see --list <category>)\n",
+               static_cast<int>(fromText.size()), fromText.data(), static_cast<int>(toText.size()), toText.data());
+  return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--categories") return categories();
+  if (argc == 3 && std::string_view(argv[1]) == "--list") return list(argv[2]);
+  if (argc == 4) return convert(argv[1], argv[2], argv[3]);
   if (argc != 3) return usage();
   const std::string_view command = argv[1];
   if (command == "calc") {

@@ -6,7 +6,15 @@ scripts/ensure-packages.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target tal-convert
 tal=build/release/examples/tal-convert
-for expr in "1 / 3" "0.1 + 0.2" "2 ^ 100" "1.5 * 1000 / 0.3048"; do
-  echo "\$ tal-convert calc \"$expr\""
-  "$tal" calc "$expr"
-done
+run() {
+  echo "\$ tal-convert $*"
+  "$tal" "$@"
+}
+run calc "1 / 3"
+run calc "0.1 + 0.2"
+run 1.5 km mi
+run 100 °F °C
+run 180 ° rad
+run 20 km/L L/100km
+run 1 GiB MB
+run --list angle

@@ -1,0 +1,86 @@
+// The unit model's hot paths: listing a category, finding a category by its
+// raw value, and converting a value, beside the same work in double.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "TalFoundation/TalFoundation.h"
+
+namespace {
+
+using tal::Decimal;
+using tal::TalUnit;
+using tal::TalUnitCategory;
+
+TalUnit unitWithSymbol(TalUnitCategory category, std::string_view symbol) {
+  for (const auto& u : category.getUnits())
+    if (u.symbol() == symbol) return u;
+  std::abort();
+}
+
+void BM_AngleGetUnits(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(TalUnitCategory::angle.getUnits());
+}
+void BM_LengthGetUnits(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(TalUnitCategory::length.getUnits());
+}
+void BM_CategoryFromRawValue(benchmark::State& state) {
+  std::string raw = "magneticfluxdensity";
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(raw);
+    benchmark::DoNotOptimize(TalUnitCategory::fromRawValue(raw));
+  }
+}
+void BM_ConvertKilometresToMiles(benchmark::State& state) {
+  const TalUnit km = unitWithSymbol(TalUnitCategory::length, "km");
+  const TalUnit mi = unitWithSymbol(TalUnitCategory::length, "mi");
+  Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(tal::TalMeasurement::convert(value, km, mi));
+  }
+}
+void BM_ConvertFahrenheitToCelsius(benchmark::State& state) {
+  const TalUnit f = tal::TalUnitTemperature::fahrenheit();
+  const TalUnit c = tal::TalUnitTemperature::celsius();
+  Decimal value = 100;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(tal::TalMeasurement::convert(value, f, c));
+  }
+}
+void BM_ConvertDegreesToRadians(benchmark::State& state) {
+  const auto units = tal::TalUnitAngle::allUnits();
+  Decimal value = 180;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(tal::TalMeasurement::convert(value, units[0], units[3]));
+  }
+}
+void BM_DoubleKilometresToMiles(benchmark::State& state) {
+  double value = 1.5, km = 1000.0, mi = 1609.344;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(value * km / mi);
+  }
+}
+void BM_DoubleFahrenheitToCelsius(benchmark::State& state) {
+  double value = 100;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize((value - 32) * 5 / 9);
+  }
+}
+
+BENCHMARK(BM_AngleGetUnits);
+BENCHMARK(BM_LengthGetUnits);
+BENCHMARK(BM_CategoryFromRawValue);
+BENCHMARK(BM_ConvertKilometresToMiles);
+BENCHMARK(BM_DoubleKilometresToMiles);
+BENCHMARK(BM_ConvertFahrenheitToCelsius);
+BENCHMARK(BM_DoubleFahrenheitToCelsius);
+BENCHMARK(BM_ConvertDegreesToRadians);
+
+}  // namespace
+
+BENCHMARK_MAIN();
