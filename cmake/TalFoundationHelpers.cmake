@@ -27,4 +27,8 @@ function(tal_add_benchmark name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation benchmark::benchmark)
   tal_target_options(${name})
+  # A smoke run keeps every benchmark building and running; no timings are judged.
+  if(TALFOUNDATION_BUILD_TESTS)
+    add_test(NAME ${name}_smoke COMMAND ${name} --benchmark_min_time=0.001)
+  endif()
 endfunction()

@@ -3,20 +3,27 @@
 #include <algorithm>
 
 #include "TalFoundation/catalogues/TalUnitAbsorbedDose.h"
+#include "TalFoundation/catalogues/TalUnitAcceleration.h"
 #include "TalFoundation/catalogues/TalUnitAngle.h"
 #include "TalFoundation/catalogues/TalUnitArea.h"
 #include "TalFoundation/catalogues/TalUnitCapacitance.h"
 #include "TalFoundation/catalogues/TalUnitConductance.h"
 #include "TalFoundation/catalogues/TalUnitConductivity.h"
+#include "TalFoundation/catalogues/TalUnitDataStorage.h"
 #include "TalFoundation/catalogues/TalUnitDensity.h"
+#include "TalFoundation/catalogues/TalUnitDuration.h"
 #include "TalFoundation/catalogues/TalUnitEffectiveDose.h"
 #include "TalFoundation/catalogues/TalUnitElectricCharge.h"
 #include "TalFoundation/catalogues/TalUnitElectricCurrent.h"
 #include "TalFoundation/catalogues/TalUnitElectricFieldStrength.h"
 #include "TalFoundation/catalogues/TalUnitElectricPotentialDifference.h"
 #include "TalFoundation/catalogues/TalUnitElectricResistance.h"
+#include "TalFoundation/catalogues/TalUnitEnergy.h"
 #include "TalFoundation/catalogues/TalUnitEquivalentDose.h"
 #include "TalFoundation/catalogues/TalUnitExposure.h"
+#include "TalFoundation/catalogues/TalUnitForce.h"
+#include "TalFoundation/catalogues/TalUnitFrequency.h"
+#include "TalFoundation/catalogues/TalUnitFuelEfficiencyVolume.h"
 #include "TalFoundation/catalogues/TalUnitIlluminance.h"
 #include "TalFoundation/catalogues/TalUnitInductance.h"
 #include "TalFoundation/catalogues/TalUnitIrradiance.h"
@@ -33,12 +40,16 @@
 #include "TalFoundation/catalogues/TalUnitMagnetomotiveForce.h"
 #include "TalFoundation/catalogues/TalUnitMass.h"
 #include "TalFoundation/catalogues/TalUnitMassConcentration.h"
+#include "TalFoundation/catalogues/TalUnitPower.h"
+#include "TalFoundation/catalogues/TalUnitPressure.h"
 #include "TalFoundation/catalogues/TalUnitRadiance.h"
 #include "TalFoundation/catalogues/TalUnitRadiantFlux.h"
 #include "TalFoundation/catalogues/TalUnitRadiantIntensity.h"
 #include "TalFoundation/catalogues/TalUnitRadioactivity.h"
 #include "TalFoundation/catalogues/TalUnitResistivity.h"
+#include "TalFoundation/catalogues/TalUnitSpeed.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/catalogues/TalUnitTorque.h"
 #include "TalFoundation/catalogues/TalUnitVolume.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
@@ -49,10 +60,16 @@ std::vector<TalUnit> TalUnitCategory::getUnits() const {
   switch (value()) {
     case Case::length: return TalUnitLength::allUnits();
     case Case::mass: return TalUnitMass::allUnits();
+    case Case::duration: return TalUnitDuration::allUnits();
     case Case::temperature: return TalUnitTemperature::allUnits();
+    case Case::speed: return TalUnitSpeed::allUnits();
+    case Case::acceleration: return TalUnitAcceleration::allUnits();
     case Case::angle: return TalUnitAngle::allUnits();
     case Case::area: return TalUnitArea::allUnits();
     case Case::volume: return TalUnitVolume::allUnits();
+    case Case::pressure: return TalUnitPressure::allUnits();
+    case Case::energy: return TalUnitEnergy::allUnits();
+    case Case::power: return TalUnitPower::allUnits();
     case Case::electricCurrent: return TalUnitElectricCurrent::allUnits();
     case Case::electricPotentialDifference: return TalUnitElectricPotentialDifference::allUnits();
     case Case::electricResistance: return TalUnitElectricResistance::allUnits();
@@ -61,8 +78,13 @@ std::vector<TalUnit> TalUnitCategory::getUnits() const {
     case Case::luminance: return TalUnitLuminance::allUnits();
     case Case::luminousFlux: return TalUnitLuminousFlux::allUnits();
     case Case::luminousIntensity: return TalUnitLuminousIntensity::allUnits();
+    case Case::frequency: return TalUnitFrequency::allUnits();
     case Case::massConcentration: return TalUnitMassConcentration::allUnits();
+    case Case::fuelEfficiencyVolume: return TalUnitFuelEfficiencyVolume::allUnits();
+    case Case::dataStorage: return TalUnitDataStorage::allUnits();
+    case Case::force: return TalUnitForce::allUnits();
     case Case::density: return TalUnitDensity::allUnits();
+    case Case::torque: return TalUnitTorque::allUnits();
     case Case::capacitance: return TalUnitCapacitance::allUnits();
     case Case::inductance: return TalUnitInductance::allUnits();
     case Case::magneticFlux: return TalUnitMagneticFlux::allUnits();

@@ -35,10 +35,26 @@ inline const Decimal& taiwanShaku() {
 inline constexpr Decimal kUSGallon = 3.785411784_dec;
 inline constexpr Decimal kImperialGallon = 4.54609_dec;
 
-// Mass, in kilograms.
+// Mass, in kilograms. The avoirdupois ounce is a sixteenth of the pound,
+// written out (exact) so it can stay constexpr.
 inline constexpr Decimal kPound = 0.45359237_dec;
+inline constexpr Decimal kOunce = 0.028349523125_dec;
+
+// Speed, in metres per second: the mile per hour, 1609.344 m / 3600 s exactly.
+inline constexpr Decimal kMilePerHour = 0.44704_dec;
 
 // Acceleration, in metres per second squared.
 inline constexpr Decimal kStandardGravity = 9.80665_dec;
+
+// Energy, in joules: the calorie and the British thermal unit of each of
+// their four families (international table, thermochemical, 15 °C, 20 °C).
+inline constexpr Decimal kCalorieIT = 4.1868_dec;
+inline constexpr Decimal kCalorieTh = 4.184_dec;
+inline constexpr Decimal kCalorie15 = 4.1855_dec;
+inline constexpr Decimal kCalorie20 = 4.1816_dec;
+inline constexpr Decimal kBtuIT = 1055.05585262_dec;
+inline constexpr Decimal kBtuTh = 1054.35026444_dec;
+inline constexpr Decimal kBtu15 = 1054.804_dec;
+inline constexpr Decimal kBtu20 = 1054.68_dec;
 
 }  // namespace tal::catalogue

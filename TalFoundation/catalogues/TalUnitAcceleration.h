@@ -1,0 +1,19 @@
+// TalUnitAcceleration: the acceleration catalogue — standard gravity, metre per
+// second squared (base), gal and the customary rates of change of speed.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitAcceleration {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::acceleration; }
+  /// The 7 acceleration units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitEnergy: the energy catalogue — electronvolt to tonne of TNT around the
+// joule, with four families of calorie, BTU and MMBTU.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitEnergy {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::energy; }
+  /// The 25 energy units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitPower: the power catalogue — terawatt to femtowatt around the watt, and
+// four horsepowers.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitPower {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::power; }
+  /// The 14 power units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

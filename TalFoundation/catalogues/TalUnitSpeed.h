@@ -1,0 +1,19 @@
+// TalUnitSpeed: the speed catalogue — metre per second (base), kilometre and mile
+// per hour, knot.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitSpeed {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::speed; }
+  /// The 4 speed units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitTorque: the torque catalogue — newton metre (base) and the
+// gravitational force-times-length units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitTorque {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::torque; }
+  /// The 11 torque units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal
