@@ -2,13 +2,6 @@
 // and conversions on both roads these catalogues take.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <ostream>
-#include <span>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include "TalFoundation/catalogues/TalUnitCapacitance.h"
 #include "TalFoundation/catalogues/TalUnitConductance.h"
 #include "TalFoundation/catalogues/TalUnitConductivity.h"
@@ -26,7 +19,6 @@
 #include "TalFoundation/catalogues/TalUnitMagnetization.h"
 #include "TalFoundation/catalogues/TalUnitMagnetomotiveForce.h"
 #include "TalFoundation/catalogues/TalUnitResistivity.h"
-#include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 #include "tests/catalogues/CatalogueExpectations.h"
@@ -34,12 +26,7 @@
 namespace tal {
 namespace {
 
-using tal::testing::ExpectedUnit;
-
-// The expected records, one per unit in display order. Coefficients and base
-// numerators that are not a plain literal were worked out independently with
-// Python's decimal (38 digits, half even), in the order the definitions
-// evaluate them. Symbols of platform units are the platform's own texts.
+using namespace tal::testing;
 
 // TalUnitElectricCurrent: category electricCurrent, raw value "current".
 constexpr ExpectedUnit kElectricCurrent[] = {
@@ -189,17 +176,6 @@ constexpr ExpectedUnit kMagneticPermeability[] = {
     {.name = "CGS permeability unit", .symbol = "emu", .coefficient = "795774.71545947667884441881686257181016", .baseNumerator = "0.0000012566370614359172953850573533118011537"},
 };
 
-struct Catalogue {
-  std::string_view name;
-  std::vector<TalUnit> (*allUnits)();
-  TalUnitCategory reported;  // what the catalogue's category() says
-  TalUnitCategory expected;
-  std::string_view rawValue;
-  std::span<const ExpectedUnit> rows;
-};
-
-void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
-
 const Catalogue kCatalogues[] = {
     {"ElectricCurrent", &TalUnitElectricCurrent::allUnits, TalUnitElectricCurrent{}.category(), TalUnitCategory::electricCurrent, "current", kElectricCurrent},
     {"ElectricPotentialDifference", &TalUnitElectricPotentialDifference::allUnits, TalUnitElectricPotentialDifference{}.category(), TalUnitCategory::electricPotentialDifference, "voltage", kElectricPotentialDifference},
@@ -220,51 +196,7 @@ const Catalogue kCatalogues[] = {
     {"MagneticPermeability", &TalUnitMagneticPermeability::allUnits, TalUnitMagneticPermeability{}.category(), TalUnitCategory::magneticPermeability, "magneticpermeability", kMagneticPermeability},
 };
 
-class ElectromagnetismCatalogue : public ::testing::TestWithParam<Catalogue> {};
-
-TEST_P(ElectromagnetismCatalogue, ReportsItsCategory) {
-  EXPECT_EQ(GetParam().reported, GetParam().expected);
-  EXPECT_EQ(GetParam().expected.rawValue(), GetParam().rawValue);
-}
-
-TEST_P(ElectromagnetismCatalogue, ListsItsUnitsInDisplayOrder) {
-  tal::testing::expectCatalogue(GetParam().allUnits(), GetParam().expected, GetParam().rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSeventeen, ElectromagnetismCatalogue, ::testing::ValuesIn(kCatalogues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// One conversion between two units of a catalogue, found by name; the value and
-// the expected result as decimal text.
-struct Conversion {
-  std::vector<TalUnit> (*allUnits)();
-  std::string_view value;
-  std::string_view from;
-  std::string_view to;
-  std::string_view expected;
-};
-
-void PrintTo(const Conversion& c, std::ostream* os) { *os << c.value << " " << c.from << " -> " << c.to; }
-
-std::optional<TalUnit> unitNamed(const std::vector<TalUnit>& units, std::string_view name) {
-  for (const TalUnit& unit : units)
-    if (unit.name() == name) return unit;
-  return std::nullopt;
-}
-
-struct Converted {
-  std::optional<TalUnit> to;
-  std::optional<Decimal> result;
-};
-
-Converted convert(const Conversion& c) {
-  const std::vector<TalUnit> units = c.allUnits();
-  const auto from = unitNamed(units, c.from);
-  const auto to = unitNamed(units, c.to);
-  const auto value = Decimal::fromString(c.value);
-  if (!from || !to || !value) return {};
-  return {to, TalMeasurement::convert(*value, *from, *to)};
-}
+INSTANTIATE_TEST_SUITE_P(Electromagnetism, EachCatalogue, ::testing::ValuesIn(kCatalogues), namedAfterTheCatalogue);
 
 // Targets with a base numerator: the result is base value × base numerator.
 // The noted cases are those where dividing by the target's coefficient would
@@ -321,29 +253,8 @@ const Conversion kGenericRoad[] = {
     {&TalUnitMagneticPermeability::allUnits, "1", "CGS permeability unit", "Newton per ampere squared", "795774.71545947667884441881686257181016"},
 };
 
-class ElectromagnetismReciprocalRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(ElectromagnetismReciprocalRoad, MultipliesTheBaseValueByTheTargetBaseNumerator) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_TRUE(out.to->baseNumerator().has_value()) << "case belongs to the generic road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSeventeen, ElectromagnetismReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
-
-class ElectromagnetismGenericRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(ElectromagnetismGenericRoad, DividesTheBaseValueByTheTargetCoefficient) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_FALSE(out.to->baseNumerator().has_value()) << "case belongs to the reciprocal road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSeventeen, ElectromagnetismGenericRoad, ::testing::ValuesIn(kGenericRoad));
+INSTANTIATE_TEST_SUITE_P(Electromagnetism, TheReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
+INSTANTIATE_TEST_SUITE_P(Electromagnetism, TheGenericRoad, ::testing::ValuesIn(kGenericRoad));
 
 }  // namespace
 }  // namespace tal

@@ -4,10 +4,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <ostream>
-#include <span>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAbsorbedDose.h"
@@ -31,12 +27,7 @@
 namespace tal {
 namespace {
 
-using tal::testing::ExpectedUnit;
-
-// The expected records, one per unit in display order. Coefficients and base
-// numerators that are not a plain literal were worked out independently with
-// Python's decimal (38 digits, half even), in the order the definitions
-// evaluate them. Symbols of platform units are the platform's own texts.
+using namespace tal::testing;
 
 // TalUnitIlluminance: category illuminance, raw value "illuminance".
 constexpr ExpectedUnit kIlluminance[] = {
@@ -150,17 +141,6 @@ constexpr ExpectedUnit kExposure[] = {
     {.name = "Milliroentgen", .symbol = "mR", .coefficient = "0.000000258"},
 };
 
-struct Catalogue {
-  std::string_view name;
-  std::vector<TalUnit> (*allUnits)();
-  TalUnitCategory reported;  // what the catalogue's category() says
-  TalUnitCategory expected;
-  std::string_view rawValue;
-  std::span<const ExpectedUnit> rows;
-};
-
-void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
-
 const Catalogue kCatalogues[] = {
     {"Illuminance", &TalUnitIlluminance::allUnits, TalUnitIlluminance{}.category(), TalUnitCategory::illuminance, "illuminance", kIlluminance},
     {"Luminance", &TalUnitLuminance::allUnits, TalUnitLuminance{}.category(), TalUnitCategory::luminance, "luminance", kLuminance},
@@ -177,51 +157,7 @@ const Catalogue kCatalogues[] = {
     {"Exposure", &TalUnitExposure::allUnits, TalUnitExposure{}.category(), TalUnitCategory::exposure, "exposure", kExposure},
 };
 
-class LightRadiationCatalogue : public ::testing::TestWithParam<Catalogue> {};
-
-TEST_P(LightRadiationCatalogue, ReportsItsCategory) {
-  EXPECT_EQ(GetParam().reported, GetParam().expected);
-  EXPECT_EQ(GetParam().expected.rawValue(), GetParam().rawValue);
-}
-
-TEST_P(LightRadiationCatalogue, ListsItsUnitsInDisplayOrder) {
-  tal::testing::expectCatalogue(GetParam().allUnits(), GetParam().expected, GetParam().rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThirteen, LightRadiationCatalogue, ::testing::ValuesIn(kCatalogues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// One conversion between two units of a catalogue, found by name; the value and
-// the expected result as decimal text.
-struct Conversion {
-  std::vector<TalUnit> (*allUnits)();
-  std::string_view value;
-  std::string_view from;
-  std::string_view to;
-  std::string_view expected;
-};
-
-void PrintTo(const Conversion& c, std::ostream* os) { *os << c.value << " " << c.from << " -> " << c.to; }
-
-std::optional<TalUnit> unitNamed(const std::vector<TalUnit>& units, std::string_view name) {
-  for (const TalUnit& unit : units)
-    if (unit.name() == name) return unit;
-  return std::nullopt;
-}
-
-struct Converted {
-  std::optional<TalUnit> to;
-  std::optional<Decimal> result;
-};
-
-Converted convert(const Conversion& c) {
-  const std::vector<TalUnit> units = c.allUnits();
-  const auto from = unitNamed(units, c.from);
-  const auto to = unitNamed(units, c.to);
-  const auto value = Decimal::fromString(c.value);
-  if (!from || !to || !value) return {};
-  return {to, TalMeasurement::convert(*value, *from, *to)};
-}
+INSTANTIATE_TEST_SUITE_P(LightRadiation, EachCatalogue, ::testing::ValuesIn(kCatalogues), namedAfterTheCatalogue);
 
 // Targets with a base numerator: the result is base value × base numerator.
 // The noted cases are those where dividing by the target's coefficient would
@@ -273,29 +209,8 @@ const Conversion kGenericRoad[] = {
     {&TalUnitExposure::allUnits, "1", "Coulomb per kilogram", "Roentgen", "3875.968992248062015503875968992248062"},
 };
 
-class LightRadiationReciprocalRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(LightRadiationReciprocalRoad, MultipliesTheBaseValueByTheTargetBaseNumerator) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_TRUE(out.to->baseNumerator().has_value()) << "case belongs to the generic road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThirteen, LightRadiationReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
-
-class LightRadiationGenericRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(LightRadiationGenericRoad, DividesTheBaseValueByTheTargetCoefficient) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_FALSE(out.to->baseNumerator().has_value()) << "case belongs to the reciprocal road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThirteen, LightRadiationGenericRoad, ::testing::ValuesIn(kGenericRoad));
+INSTANTIATE_TEST_SUITE_P(LightRadiation, TheReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
+INSTANTIATE_TEST_SUITE_P(LightRadiation, TheGenericRoad, ::testing::ValuesIn(kGenericRoad));
 
 // The two dose catalogues list the same five units under different
 // categories: the records differ by category and id, and do not convert into

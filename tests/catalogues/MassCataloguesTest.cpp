@@ -2,13 +2,7 @@
 // field, and conversions on both roads they take.
 #include <gtest/gtest.h>
 
-#include <cstddef>
 #include <optional>
-#include <ostream>
-#include <span>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "TalFoundation/catalogues/TalUnitDensity.h"
 #include "TalFoundation/catalogues/TalUnitMass.h"
@@ -21,12 +15,7 @@
 namespace tal {
 namespace {
 
-using tal::testing::ExpectedUnit;
-
-// The expected records, one per unit in display order. Coefficients and base
-// numerators that are not a plain literal were worked out independently with
-// Python's decimal (38 digits, half even), in the order the definitions
-// evaluate them. Symbols of platform units are the platform's own texts.
+using namespace tal::testing;
 
 // TalUnitMass: category mass, raw value "mass".
 constexpr ExpectedUnit kMass[] = {
@@ -104,68 +93,13 @@ constexpr ExpectedUnit kDensity[] = {
     {.name = "Ounce per Imperial Gallon", .symbol = "oz/imp gal", .coefficient = "6.2360232914438561489103823285504686445"},
 };
 
-struct Catalogue {
-  std::string_view name;
-  std::vector<TalUnit> (*allUnits)();
-  TalUnitCategory reported;  // what the catalogue's category() says
-  TalUnitCategory expected;
-  std::string_view rawValue;
-  std::span<const ExpectedUnit> rows;
-};
-
-void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
-
 const Catalogue kCatalogues[] = {
     {"Mass", &TalUnitMass::allUnits, TalUnitMass{}.category(), TalUnitCategory::mass, "mass", kMass},
     {"MassConcentration", &TalUnitMassConcentration::allUnits, TalUnitMassConcentration{}.category(), TalUnitCategory::massConcentration, "massconcentration", kMassConcentration},
     {"Density", &TalUnitDensity::allUnits, TalUnitDensity{}.category(), TalUnitCategory::density, "density", kDensity},
 };
 
-class MassCatalogue : public ::testing::TestWithParam<Catalogue> {};
-
-TEST_P(MassCatalogue, ReportsItsCategory) {
-  EXPECT_EQ(GetParam().reported, GetParam().expected);
-  EXPECT_EQ(GetParam().expected.rawValue(), GetParam().rawValue);
-}
-
-TEST_P(MassCatalogue, ListsItsUnitsInDisplayOrder) {
-  tal::testing::expectCatalogue(GetParam().allUnits(), GetParam().expected, GetParam().rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, MassCatalogue, ::testing::ValuesIn(kCatalogues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// One conversion between two units of a catalogue, found by name; the value and
-// the expected result as decimal text.
-struct Conversion {
-  std::vector<TalUnit> (*allUnits)();
-  std::string_view value;
-  std::string_view from;
-  std::string_view to;
-  std::string_view expected;
-};
-
-void PrintTo(const Conversion& c, std::ostream* os) { *os << c.value << " " << c.from << " -> " << c.to; }
-
-std::optional<TalUnit> unitNamed(const std::vector<TalUnit>& units, std::string_view name) {
-  for (const TalUnit& unit : units)
-    if (unit.name() == name) return unit;
-  return std::nullopt;
-}
-
-struct Converted {
-  std::optional<TalUnit> to;
-  std::optional<Decimal> result;
-};
-
-Converted convert(const Conversion& c) {
-  const std::vector<TalUnit> units = c.allUnits();
-  const auto from = unitNamed(units, c.from);
-  const auto to = unitNamed(units, c.to);
-  const auto value = Decimal::fromString(c.value);
-  if (!from || !to || !value) return {};
-  return {to, TalMeasurement::convert(*value, *from, *to)};
-}
+INSTANTIATE_TEST_SUITE_P(Mass, EachCatalogue, ::testing::ValuesIn(kCatalogues), namedAfterTheCatalogue);
 
 // Targets with a base numerator: the result is base value × base numerator.
 const Conversion kReciprocalRoad[] = {
@@ -204,29 +138,8 @@ const Conversion kGenericRoad[] = {
     {&TalUnitDensity::allUnits, "1", "Ounce per Imperial Gallon", "Pound per Imperial Gallon", "0.0625"},
 };
 
-class MassReciprocalRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(MassReciprocalRoad, MultipliesTheBaseValueByTheTargetBaseNumerator) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_TRUE(out.to->baseNumerator().has_value()) << "case belongs to the generic road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, MassReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
-
-class MassGenericRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(MassGenericRoad, DividesTheBaseValueByTheTargetCoefficient) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_FALSE(out.to->baseNumerator().has_value()) << "case belongs to the reciprocal road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, MassGenericRoad, ::testing::ValuesIn(kGenericRoad));
+INSTANTIATE_TEST_SUITE_P(Mass, TheReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
+INSTANTIATE_TEST_SUITE_P(Mass, TheGenericRoad, ::testing::ValuesIn(kGenericRoad));
 
 // Mass concentration and density both list a kilogram per cubic metre: the two
 // records differ by category and id, and do not convert into each other.

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <optional>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +11,6 @@
 #include "TalFoundation/catalogues/TalUnitArea.h"
 #include "TalFoundation/catalogues/TalUnitLength.h"
 #include "TalFoundation/catalogues/TalUnitVolume.h"
-#include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 #include "tests/catalogues/CatalogueExpectations.h"
@@ -21,12 +18,7 @@
 namespace tal {
 namespace {
 
-using tal::testing::ExpectedUnit;
-
-// The expected records, one per unit in display order. Coefficients and base
-// numerators that are not a plain literal were worked out independently with
-// Python's decimal (38 digits, half even), in the order the definitions
-// evaluate them. Symbols of platform units are the platform's own texts.
+using namespace tal::testing;
 
 // TalUnitLength: category length, raw value "length".
 constexpr ExpectedUnit kLength[] = {
@@ -135,68 +127,13 @@ constexpr ExpectedUnit kVolume[] = {
     {.name = "Barrel (US petroleum)", .symbol = "bbl", .coefficient = "158.987294928", .region = "USA"},
 };
 
-struct Catalogue {
-  std::string_view name;
-  std::vector<TalUnit> (*allUnits)();
-  TalUnitCategory reported;  // what the catalogue's category() says
-  TalUnitCategory expected;
-  std::string_view rawValue;
-  std::span<const ExpectedUnit> rows;
-};
-
-void PrintTo(const Catalogue& c, std::ostream* os) { *os << c.name; }
-
 const Catalogue kCatalogues[] = {
     {"Length", &TalUnitLength::allUnits, TalUnitLength{}.category(), TalUnitCategory::length, "length", kLength},
     {"Area", &TalUnitArea::allUnits, TalUnitArea{}.category(), TalUnitCategory::area, "area", kArea},
     {"Volume", &TalUnitVolume::allUnits, TalUnitVolume{}.category(), TalUnitCategory::volume, "volume", kVolume},
 };
 
-class SpatialCatalogue : public ::testing::TestWithParam<Catalogue> {};
-
-TEST_P(SpatialCatalogue, ReportsItsCategory) {
-  EXPECT_EQ(GetParam().reported, GetParam().expected);
-  EXPECT_EQ(GetParam().expected.rawValue(), GetParam().rawValue);
-}
-
-TEST_P(SpatialCatalogue, ListsItsUnitsInDisplayOrder) {
-  tal::testing::expectCatalogue(GetParam().allUnits(), GetParam().expected, GetParam().rows);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, SpatialCatalogue, ::testing::ValuesIn(kCatalogues),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// One conversion between two units of a catalogue, found by name; the value and
-// the expected result as decimal text.
-struct Conversion {
-  std::vector<TalUnit> (*allUnits)();
-  std::string_view value;
-  std::string_view from;
-  std::string_view to;
-  std::string_view expected;
-};
-
-void PrintTo(const Conversion& c, std::ostream* os) { *os << c.value << " " << c.from << " -> " << c.to; }
-
-std::optional<TalUnit> unitNamed(const std::vector<TalUnit>& units, std::string_view name) {
-  for (const TalUnit& unit : units)
-    if (unit.name() == name) return unit;
-  return std::nullopt;
-}
-
-struct Converted {
-  std::optional<TalUnit> to;
-  std::optional<Decimal> result;
-};
-
-Converted convert(const Conversion& c) {
-  const std::vector<TalUnit> units = c.allUnits();
-  const auto from = unitNamed(units, c.from);
-  const auto to = unitNamed(units, c.to);
-  const auto value = Decimal::fromString(c.value);
-  if (!from || !to || !value) return {};
-  return {to, TalMeasurement::convert(*value, *from, *to)};
-}
+INSTANTIATE_TEST_SUITE_P(Spatial, EachCatalogue, ::testing::ValuesIn(kCatalogues), namedAfterTheCatalogue);
 
 // Targets with a base numerator: the result is base value × base numerator.
 // The noted cases are those where dividing by the target's coefficient would
@@ -249,29 +186,8 @@ const Conversion kGenericRoad[] = {
     {&TalUnitVolume::allUnits, "1", "Tablespoon", "Teaspoon", "3"},
 };
 
-class SpatialReciprocalRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(SpatialReciprocalRoad, MultipliesTheBaseValueByTheTargetBaseNumerator) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_TRUE(out.to->baseNumerator().has_value()) << "case belongs to the generic road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, SpatialReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
-
-class SpatialGenericRoad : public ::testing::TestWithParam<Conversion> {};
-
-TEST_P(SpatialGenericRoad, DividesTheBaseValueByTheTargetCoefficient) {
-  const Converted out = convert(GetParam());
-  ASSERT_TRUE(out.to.has_value()) << "unknown unit";
-  ASSERT_FALSE(out.to->baseNumerator().has_value()) << "case belongs to the reciprocal road";
-  ASSERT_TRUE(out.result.has_value());
-  tal::testing::expectDecimal(*out.result, GetParam().expected, std::string(GetParam().to));
-}
-
-INSTANTIATE_TEST_SUITE_P(AllThree, SpatialGenericRoad, ::testing::ValuesIn(kGenericRoad));
+INSTANTIATE_TEST_SUITE_P(Spatial, TheReciprocalRoad, ::testing::ValuesIn(kReciprocalRoad));
+INSTANTIATE_TEST_SUITE_P(Spatial, TheGenericRoad, ::testing::ValuesIn(kGenericRoad));
 
 // The public unit constants hand out the very records the lists hold at their
 // positions.
