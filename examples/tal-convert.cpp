@@ -4,9 +4,12 @@
 //   tal-convert 1.5 km mi             convert between units (symbols or ids)
 //   tal-convert --list length         the units of a category
 //   tal-convert --categories          the categories
+//   tal-convert --example-rates 100 USD EUR      money, with the built-in snapshot
+//   tal-convert --rates rates.json 100 USD EUR   money, with a snapshot file
 //
 // Every number is a 38-digit decimal; nothing goes through binary floating point.
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 #include <string>
@@ -121,7 +124,9 @@ int usage() {
       "usage: tal-convert calc \"<expression>\"     e.g. tal-convert calc \"1 / 3\"\n"
       "       tal-convert <value> <from> <to>      e.g. tal-convert 1.5 km mi, tal-convert 100 °F °C\n"
       "       tal-convert --list <category>        e.g. tal-convert --list length\n"
-      "       tal-convert --categories\n",
+      "       tal-convert --categories\n"
+      "       tal-convert --example-rates <amount> <from> <to>   e.g. --example-rates 100 USD EUR\n"
+      "       tal-convert --rates <file.json> <amount> <from> <to>\n",
       stderr);
   return 2;
 }
@@ -180,7 +185,23 @@ int convert(std::string_view valueText, std::string_view fromText, std::string_v
 
 }  // namespace
 
+/// Loads a rate snapshot through the manager, then converts between two of its currencies.
+int convertCurrency(std::shared_ptr<tal::IExchangeRateService> source, std::string_view amount,
+                    std::string_view from, std::string_view to) {
+  auto& manager = tal::TalExchangeRateManager::shared();
+  manager.configure(std::move(source));
+  if (const std::optional<tal::Error> error = manager.updateRates().get()) {
+    std::fprintf(stderr, "tal-convert: %s\n", error->localizedDescription.c_str());
+    return 1;
+  }
+  return convert(amount, from, to);
+}
+
 int main(int argc, char** argv) {
+  if (argc == 5 && std::string_view(argv[1]) == "--example-rates")
+    return convertCurrency(std::make_shared<tal::ExampleExchangeRateService>(), argv[2], argv[3], argv[4]);
+  if (argc == 6 && std::string_view(argv[1]) == "--rates")
+    return convertCurrency(std::make_shared<tal::JsonFileExchangeRateService>(argv[2]), argv[3], argv[4], argv[5]);
   if (argc == 2 && std::string_view(argv[1]) == "--categories") return categories();
   if (argc == 3 && std::string_view(argv[1]) == "--list") return list(argv[2]);
   if (argc == 4) return convert(argv[1], argv[2], argv[3]);

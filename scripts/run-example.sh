@@ -17,4 +17,5 @@ run 100 °F °C
 run 180 ° rad
 run 20 km/L L/100km
 run 1 GiB MB
+run --example-rates 100 USD EUR
 run --list angle

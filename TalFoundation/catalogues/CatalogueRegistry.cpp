@@ -51,6 +51,7 @@
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
 #include "TalFoundation/catalogues/TalUnitTorque.h"
 #include "TalFoundation/catalogues/TalUnitVolume.h"
+#include "TalFoundation/currency/TalUnitCurrency.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
@@ -58,6 +59,7 @@ namespace tal {
 
 std::vector<TalUnit> TalUnitCategory::getUnits() const {
   switch (value()) {
+    case Case::currency: return TalUnitCurrency::allUnits();
     case Case::length: return TalUnitLength::allUnits();
     case Case::mass: return TalUnitMass::allUnits();
     case Case::duration: return TalUnitDuration::allUnits();

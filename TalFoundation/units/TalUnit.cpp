@@ -3,6 +3,8 @@
 #include <string_view>
 #include <utility>
 
+#include "TalFoundation/currency/TalCurrency.h"
+
 namespace tal {
 
 TalUnit::TalUnit(TalUnitCategory category, TalSystemOfUnits systemOfUnits, const platform::Unit* dimension,
@@ -28,6 +30,13 @@ std::optional<TalUnit> TalUnit::defaultUnit(TalUnitCategory category) {
   std::vector<TalUnit> units = category.getUnits();
   if (units.empty()) return std::nullopt;
   return std::move(units.front());
+}
+
+std::optional<std::string_view> TalUnit::currencySymbol() const noexcept {
+  if (category() != TalUnitCategory::currency) return std::nullopt;
+  const auto currency = TalCurrency::fromRawValue(symbol());
+  if (!currency) return std::nullopt;
+  return currency->symbol();
 }
 
 std::size_t TalUnit::hash() const noexcept {

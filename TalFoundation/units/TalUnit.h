@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TalFoundation/platform/Decimal.h"
@@ -64,6 +65,11 @@ class TalUnit {
   }
   [[nodiscard]] bool isBaseUnit() const noexcept { return fields_->isBaseUnit; }
   [[nodiscard]] bool isUIBaseUnit() const noexcept { return fields_->isUIBaseUnit; }
+
+  /// The display symbol of the currency a currency unit stands for ("JP¥"
+  /// for the unit of JPY); absent for other categories and for a symbol that
+  /// is not one of the 156 currency codes. The text has static storage.
+  [[nodiscard]] std::optional<std::string_view> currencySymbol() const noexcept;
 
   /// The first unit of the category's list; absent while the list is empty
   /// (currency before any rates were applied).

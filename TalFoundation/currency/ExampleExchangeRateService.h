@@ -1,0 +1,17 @@
+// ExampleExchangeRateService: a source that needs no network and always
+// delivers the same fixed snapshot of 166 rates against the US dollar.
+#pragma once
+
+#include "TalFoundation/currency/IExchangeRateService.h"
+
+namespace tal {
+
+class ExampleExchangeRateService final : public IExchangeRateService {
+ public:
+  /// Calls `completion` once, on the calling thread before returning, with
+  /// the sample snapshot: base "USD", time 1775779352, no next-update time.
+  /// Never fails.
+  void fetchExchangeRates(Completion completion) override;
+};
+
+}  // namespace tal

@@ -1,0 +1,22 @@
+// Error: the value that asynchronous operations hand to their completions
+// when they fail — a domain naming who reported it, a code within that
+// domain, and a human-readable description.
+#pragma once
+
+#include <string>
+
+namespace tal::platform {
+
+struct Error {
+  std::string domain;
+  int code = 0;
+  std::string localizedDescription;
+
+  friend bool operator==(const Error&, const Error&) = default;
+};
+
+}  // namespace tal::platform
+
+namespace tal {
+using platform::Error;
+}  // namespace tal
