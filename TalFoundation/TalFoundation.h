@@ -75,3 +75,4 @@
 #include "TalFoundation/units/TalUnitNaming.h"
 #include "TalFoundation/units/TalUnitCustomaryNameStrategy.h"
 #include "TalFoundation/units/TalUnitRegion.h"
+#include "TalFoundation/units/UnitConverterDecimal.h"

@@ -1,7 +1,8 @@
 // tal-convert: a small command line over TalFoundation.
 //
 //   tal-convert calc "1 / 3"          exact decimal arithmetic: + - * / ^ ( )
-//   tal-convert 1.5 km mi             convert between units (symbols or ids)
+//   tal-convert 1.5 km mi             convert between units (symbols, ids or names)
+//   tal-convert --category mass 1 kg lb   only within one category
 //   tal-convert --list length         the units of a category
 //   tal-convert --categories          the categories
 //   tal-convert --example-rates 100 USD EUR      money, with the built-in snapshot
@@ -123,6 +124,7 @@ int usage() {
   std::fputs(
       "usage: tal-convert calc \"<expression>\"     e.g. tal-convert calc \"1 / 3\"\n"
       "       tal-convert <value> <from> <to>      e.g. tal-convert 1.5 km mi, tal-convert 100 °F °C\n"
+      "       tal-convert --category <category> <value> <from> <to>   e.g. --category mass 1 kg lb\n"
       "       tal-convert --list <category>        e.g. tal-convert --list length\n"
       "       tal-convert --categories\n"
       "       tal-convert --example-rates <amount> <from> <to>   e.g. --example-rates 100 USD EUR\n"
@@ -131,10 +133,21 @@ int usage() {
   return 2;
 }
 
-/// A unit given by its id ("length_km") or by its symbol within `category`.
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+/// A unit given by its id ("length_km"), its symbol, or its name in any case.
 std::optional<tal::TalUnit> findUnit(std::string_view text, const std::vector<tal::TalUnit>& units) {
   for (const auto& u : units)
     if (u.id() == text || u.symbol() == text) return u;
+  for (const auto& u : units)
+    if (equalsIgnoringCase(u.name(), text)) return u;
   return std::nullopt;
 }
 
@@ -158,7 +171,8 @@ int categories() {
   return 0;
 }
 
-int convert(std::string_view valueText, std::string_view fromText, std::string_view toText) {
+int convert(std::string_view valueText, std::string_view fromText, std::string_view toText,
+            std::optional<tal::TalUnitCategory> only = std::nullopt) {
   std::size_t consumed = 0;
   const auto value = Decimal::fromString(valueText, consumed);
   if (!value || consumed != valueText.size()) {
@@ -168,6 +182,7 @@ int convert(std::string_view valueText, std::string_view fromText, std::string_v
   }
   // The first category, in category order, that knows both units.
   for (const auto& category : tal::TalUnitCategory::allCases()) {
+    if (only && category != *only) continue;
     const auto units = category.getUnits();
     const auto from = findUnit(fromText, units);
     const auto to = findUnit(toText, units);
@@ -205,6 +220,11 @@ int main(int argc, char** argv) {
   if (argc == 2 && std::string_view(argv[1]) == "--categories") return categories();
   if (argc == 3 && std::string_view(argv[1]) == "--list") return list(argv[2]);
   if (argc == 4) return convert(argv[1], argv[2], argv[3]);
+  if (argc == 6 && std::string_view(argv[1]) == "--category") {
+    const auto category = tal::TalUnitCategory::fromRawValue(argv[2]);
+    if (!category) return list(argv[2]);  // names the unknown category
+    return convert(argv[3], argv[4], argv[5], category);
+  }
   if (argc != 3) return usage();
   const std::string_view command = argv[1];
   if (command == "calc") {

@@ -1,0 +1,24 @@
+// UnitConverterDecimal: a platform-style unit converter whose factor is a
+// decimal, applied in decimal arithmetic, for callers that build unit
+// objects of their own.
+#pragma once
+
+#include "TalFoundation/platform/Decimal.h"
+
+namespace tal {
+
+class UnitConverterDecimal {
+ public:
+  explicit UnitConverterDecimal(Decimal coefficient) noexcept : coefficient_(coefficient) {}
+
+  [[nodiscard]] const Decimal& coefficient() const noexcept { return coefficient_; }
+  /// value × coefficient, through decimals; NaN when a double cannot carry it.
+  [[nodiscard]] double baseUnitValueFromValue(double value) const noexcept;
+  /// value ÷ coefficient, through decimals; 0 for a zero coefficient.
+  [[nodiscard]] double valueFromBaseUnitValue(double baseUnitValue) const noexcept;
+
+ private:
+  Decimal coefficient_;
+};
+
+}  // namespace tal
