@@ -57,6 +57,12 @@ void BM_ConvertDegreesToRadians(benchmark::State& state) {
     benchmark::DoNotOptimize(tal::TalMeasurement::convert(value, units[0], units[3]));
   }
 }
+void BM_ConvertValueRoundTrip(benchmark::State& state) {
+  const TalUnit km = unitWithSymbol(TalUnitCategory::length, "km");
+  const TalUnit mi = unitWithSymbol(TalUnitCategory::length, "mi");
+  const Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) benchmark::DoNotOptimize(tal::TalMeasurement::convertValue(value, km, mi).get());
+}
 void BM_DoubleKilometresToMiles(benchmark::State& state) {
   double value = 1.5, km = 1000.0, mi = 1609.344;
   for (auto _ : state) {
@@ -80,6 +86,7 @@ BENCHMARK(BM_DoubleKilometresToMiles);
 BENCHMARK(BM_ConvertFahrenheitToCelsius);
 BENCHMARK(BM_DoubleFahrenheitToCelsius);
 BENCHMARK(BM_ConvertDegreesToRadians);
+BENCHMARK(BM_ConvertValueRoundTrip);
 
 }  // namespace
 
