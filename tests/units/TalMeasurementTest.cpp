@@ -5,6 +5,8 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
@@ -106,6 +108,24 @@ TEST(TalMeasurement, ManyConcurrentConversionsAgree) {
   std::vector<std::future<std::optional<Decimal>>> results;
   for (int i = 0; i < 200; ++i) results.push_back(TalMeasurement::convertValue(i, kKilometre, kMetre));
   for (int i = 0; i < 200; ++i) EXPECT_EQ(results[static_cast<std::size_t>(i)].get(), Decimal(i) * Decimal(1000));
+}
+
+TEST(TalMeasurement, HundredThousandConcurrentCallsFromEightThreads) {
+  constexpr int kThreads = 8;
+  constexpr int kCallsPerThread = 12500;
+  std::atomic<int> wrong{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&, t] {
+      std::vector<std::future<std::optional<Decimal>>> results;
+      results.reserve(kCallsPerThread);
+      for (int i = 0; i < kCallsPerThread; ++i) results.push_back(TalMeasurement::convertValue(t, kKilometre, kMetre));
+      for (auto& r : results)
+        if (r.get() != Decimal(t) * Decimal(1000)) ++wrong;
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(wrong.load(), 0);
 }
 
 }  // namespace
