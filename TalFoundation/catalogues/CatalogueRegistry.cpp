@@ -4,14 +4,20 @@
 
 #include "TalFoundation/catalogues/TalUnitAbsorbedDose.h"
 #include "TalFoundation/catalogues/TalUnitAcceleration.h"
+#include "TalFoundation/catalogues/TalUnitAmountOfSubstance.h"
 #include "TalFoundation/catalogues/TalUnitAngle.h"
+#include "TalFoundation/catalogues/TalUnitAngularAcceleration.h"
+#include "TalFoundation/catalogues/TalUnitAngularMomentum.h"
+#include "TalFoundation/catalogues/TalUnitAngularVelocity.h"
 #include "TalFoundation/catalogues/TalUnitArea.h"
+#include "TalFoundation/catalogues/TalUnitArealDensity.h"
 #include "TalFoundation/catalogues/TalUnitCapacitance.h"
 #include "TalFoundation/catalogues/TalUnitConductance.h"
 #include "TalFoundation/catalogues/TalUnitConductivity.h"
 #include "TalFoundation/catalogues/TalUnitDataStorage.h"
 #include "TalFoundation/catalogues/TalUnitDensity.h"
 #include "TalFoundation/catalogues/TalUnitDuration.h"
+#include "TalFoundation/catalogues/TalUnitDynamicViscosity.h"
 #include "TalFoundation/catalogues/TalUnitEffectiveDose.h"
 #include "TalFoundation/catalogues/TalUnitElectricCharge.h"
 #include "TalFoundation/catalogues/TalUnitElectricCurrent.h"
@@ -19,15 +25,22 @@
 #include "TalFoundation/catalogues/TalUnitElectricPotentialDifference.h"
 #include "TalFoundation/catalogues/TalUnitElectricResistance.h"
 #include "TalFoundation/catalogues/TalUnitEnergy.h"
+#include "TalFoundation/catalogues/TalUnitEnthalpy.h"
+#include "TalFoundation/catalogues/TalUnitEntropy.h"
 #include "TalFoundation/catalogues/TalUnitEquivalentDose.h"
 #include "TalFoundation/catalogues/TalUnitExposure.h"
 #include "TalFoundation/catalogues/TalUnitForce.h"
 #include "TalFoundation/catalogues/TalUnitFrequency.h"
 #include "TalFoundation/catalogues/TalUnitFuelEfficiencyVolume.h"
+#include "TalFoundation/catalogues/TalUnitHeatCapacity.h"
+#include "TalFoundation/catalogues/TalUnitHeatTransferCoefficient.h"
 #include "TalFoundation/catalogues/TalUnitIlluminance.h"
+#include "TalFoundation/catalogues/TalUnitImpulse.h"
 #include "TalFoundation/catalogues/TalUnitInductance.h"
 #include "TalFoundation/catalogues/TalUnitIrradiance.h"
+#include "TalFoundation/catalogues/TalUnitKinematicViscosity.h"
 #include "TalFoundation/catalogues/TalUnitLength.h"
+#include "TalFoundation/catalogues/TalUnitLinearDensity.h"
 #include "TalFoundation/catalogues/TalUnitLuminance.h"
 #include "TalFoundation/catalogues/TalUnitLuminousFlux.h"
 #include "TalFoundation/catalogues/TalUnitLuminousIntensity.h"
@@ -40,6 +53,11 @@
 #include "TalFoundation/catalogues/TalUnitMagnetomotiveForce.h"
 #include "TalFoundation/catalogues/TalUnitMass.h"
 #include "TalFoundation/catalogues/TalUnitMassConcentration.h"
+#include "TalFoundation/catalogues/TalUnitMassFlowRate.h"
+#include "TalFoundation/catalogues/TalUnitMolarConcentration.h"
+#include "TalFoundation/catalogues/TalUnitMolarFlowRate.h"
+#include "TalFoundation/catalogues/TalUnitMomentOfInertia.h"
+#include "TalFoundation/catalogues/TalUnitMomentum.h"
 #include "TalFoundation/catalogues/TalUnitPower.h"
 #include "TalFoundation/catalogues/TalUnitPressure.h"
 #include "TalFoundation/catalogues/TalUnitRadiance.h"
@@ -47,10 +65,16 @@
 #include "TalFoundation/catalogues/TalUnitRadiantIntensity.h"
 #include "TalFoundation/catalogues/TalUnitRadioactivity.h"
 #include "TalFoundation/catalogues/TalUnitResistivity.h"
+#include "TalFoundation/catalogues/TalUnitSpecificHeatCapacity.h"
 #include "TalFoundation/catalogues/TalUnitSpeed.h"
+#include "TalFoundation/catalogues/TalUnitSurfaceTension.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/catalogues/TalUnitThermalConductivity.h"
+#include "TalFoundation/catalogues/TalUnitThermalDiffusivity.h"
+#include "TalFoundation/catalogues/TalUnitThermalResistance.h"
 #include "TalFoundation/catalogues/TalUnitTorque.h"
 #include "TalFoundation/catalogues/TalUnitVolume.h"
+#include "TalFoundation/catalogues/TalUnitVolumetricFlowRate.h"
 #include "TalFoundation/currency/TalUnitCurrency.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
@@ -109,6 +133,30 @@ std::vector<TalUnit> TalUnitCategory::getUnits() const {
     case Case::radiantFlux: return TalUnitRadiantFlux::allUnits();
     case Case::radiantIntensity: return TalUnitRadiantIntensity::allUnits();
     case Case::radiance: return TalUnitRadiance::allUnits();
+    case Case::specificHeatCapacity: return TalUnitSpecificHeatCapacity::allUnits();
+    case Case::thermalConductivity: return TalUnitThermalConductivity::allUnits();
+    case Case::heatCapacity: return TalUnitHeatCapacity::allUnits();
+    case Case::heatTransferCoefficient: return TalUnitHeatTransferCoefficient::allUnits();
+    case Case::thermalDiffusivity: return TalUnitThermalDiffusivity::allUnits();
+    case Case::thermalResistance: return TalUnitThermalResistance::allUnits();
+    case Case::entropy: return TalUnitEntropy::allUnits();
+    case Case::enthalpy: return TalUnitEnthalpy::allUnits();
+    case Case::volumetricFlowRate: return TalUnitVolumetricFlowRate::allUnits();
+    case Case::massFlowRate: return TalUnitMassFlowRate::allUnits();
+    case Case::molarFlowRate: return TalUnitMolarFlowRate::allUnits();
+    case Case::amountOfSubstance: return TalUnitAmountOfSubstance::allUnits();
+    case Case::molarConcentration: return TalUnitMolarConcentration::allUnits();
+    case Case::dynamicViscosity: return TalUnitDynamicViscosity::allUnits();
+    case Case::kinematicViscosity: return TalUnitKinematicViscosity::allUnits();
+    case Case::angularVelocity: return TalUnitAngularVelocity::allUnits();
+    case Case::angularAcceleration: return TalUnitAngularAcceleration::allUnits();
+    case Case::angularMomentum: return TalUnitAngularMomentum::allUnits();
+    case Case::momentOfInertia: return TalUnitMomentOfInertia::allUnits();
+    case Case::momentum: return TalUnitMomentum::allUnits();
+    case Case::impulse: return TalUnitImpulse::allUnits();
+    case Case::surfaceTension: return TalUnitSurfaceTension::allUnits();
+    case Case::linearDensity: return TalUnitLinearDensity::allUnits();
+    case Case::arealDensity: return TalUnitArealDensity::allUnits();
     default: return {};
   }
 }

@@ -57,4 +57,7 @@ inline constexpr Decimal kBtuTh = 1054.35026444_dec;
 inline constexpr Decimal kBtu15 = 1054.804_dec;
 inline constexpr Decimal kBtu20 = 1054.68_dec;
 
+// Amount of substance, in moles: the pound-mole, a pound's worth of grams.
+inline constexpr Decimal kPoundMole = 453.59237_dec;
+
 }  // namespace tal::catalogue

@@ -1,0 +1,19 @@
+// TalUnitAmountOfSubstance: the amount of substance catalogue — mole (base),
+// its metric multiples and the pound-mole.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitAmountOfSubstance {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::amountOfSubstance; }
+  /// The five amount of substance units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

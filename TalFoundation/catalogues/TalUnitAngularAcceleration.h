@@ -1,0 +1,19 @@
+// TalUnitAngularAcceleration: the angular acceleration catalogue — radian per
+// second squared (base) and the degree and revolution counterparts.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitAngularAcceleration {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularAcceleration; }
+  /// The four angular acceleration units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

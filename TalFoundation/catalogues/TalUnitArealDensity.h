@@ -1,0 +1,19 @@
+// TalUnitArealDensity: the areal density catalogue — kilogram per square metre
+// (base), metric variants and the pound and ounce per square foot and inch.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitArealDensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::arealDensity; }
+  /// The nine areal density units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitEnthalpy: the specific enthalpy catalogue — joule per kilogram
+// (base), thermochemical calories and BTU per mass.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitEnthalpy {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::enthalpy; }
+  /// The 5 enthalpy units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitEntropy: the entropy catalogue — joule per kelvin (base),
+// thermochemical calories and BTU per degree.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitEntropy {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::entropy; }
+  /// The 5 entropy units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitHeatCapacity: the heat capacity catalogue — joule per kelvin
+// (base), calories and BTUs per degree.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitHeatCapacity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::heatCapacity; }
+  /// The 8 heat capacity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitLinearDensity: the linear density catalogue — kilogram per metre
+// (base), the yarn counts tex, decitex and denier, and the pound per foot.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitLinearDensity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::linearDensity; }
+  /// The six linear density units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitMolarConcentration: the molar concentration catalogue — mole per
+// litre (base) and the per-litre and per-cubic-metre units around it.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMolarConcentration {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarConcentration; }
+  /// The five molar concentration units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitMolarFlowRate: the molar flow rate catalogue — mole per second
+// (base), the kilomole rates and the pound-mole per hour.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMolarFlowRate {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarFlowRate; }
+  /// The five molar flow rate units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitMomentum: the momentum catalogue — kilogram metre per second (base),
+// the newton second it shares with impulse, and the CGS and pound-foot units.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitMomentum {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::momentum; }
+  /// The four momentum units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitSurfaceTension: the surface tension catalogue — newton per metre
+// (base) and the force-per-length and energy-per-area units around it.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitSurfaceTension {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::surfaceTension; }
+  /// The six surface tension units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitThermalConductivity: the thermal conductivity catalogue — watt per
+// meter-kelvin (base), the IT kilocalorie and the IT BTU per length, hour and degree.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitThermalConductivity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalConductivity; }
+  /// The 5 thermal conductivity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal

@@ -1,0 +1,19 @@
+// TalUnitThermalDiffusivity: the thermal diffusivity catalogue — square meter
+// per second (base) and the metric and foot areas per time.
+#pragma once
+
+#include <vector>
+
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace tal {
+
+class TalUnitThermalDiffusivity {
+ public:
+  [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalDiffusivity; }
+  /// The 4 thermal diffusivity units in display order.
+  [[nodiscard]] static std::vector<TalUnit> allUnits();
+};
+
+}  // namespace tal
