@@ -198,6 +198,16 @@ constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const Wor
   return q1;
 }
 
+/// The reciprocal of a divisor known only at run time: one hardware divide
+/// here, then two multiplications per word divided.
+inline WordReciprocal reciprocalOf(std::uint64_t d) noexcept {
+  const int shift = std::countl_zero(d);
+  const std::uint64_t normalized = d << shift;
+  // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
+  std::uint64_t unused = 0;
+  return {normalized, divideWord(~normalized, ~std::uint64_t{0}, normalized, unused), shift};
+}
+
 inline constexpr std::array<WordReciprocal, 20> kPow10Reciprocal = [] {
   std::array<WordReciprocal, 20> table{};
   for (std::size_t k = 1; k < table.size(); ++k) table[k] = makeReciprocal(kPow10Word[k]);
@@ -261,19 +271,30 @@ inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
     u[i] |= a.w[i] << shift;
     if (shift != 0) u[i + 1] = a.w[i] >> (64 - shift);
   }
+  // Every estimate divides by the same top word: take its reciprocal once.
+  const WordReciprocal top = reciprocalOf(v1);
   std::array<std::uint64_t, 3> q{};
   for (std::size_t j = 3; j-- > 0;) {
-    const uint128 top = (static_cast<uint128>(u[j + 2]) << 64) | u[j + 1];
-    uint128 qhat = top / v1;
-    uint128 rhat = top % v1;
-    while ((qhat >> 64) != 0 ||
-           qhat * v0 > ((rhat << 64) | u[j])) {
+    // u[j+2] <= v1 since the running remainder is below the divisor.
+    std::uint64_t qhat = ~std::uint64_t{0};
+    std::uint64_t rhat = 0;
+    bool rhatFits = true;
+    if (u[j + 2] < v1) {
+      qhat = divideWord(u[j + 2], u[j + 1], top, rhat);
+    } else {
+      const uint128 r = static_cast<uint128>(u[j + 1]) + v1;
+      rhat = static_cast<std::uint64_t>(r);
+      rhatFits = (r >> 64) == 0;
+    }
+    // At most two corrections (Knuth, Theorem B).
+    while (rhatFits && static_cast<uint128>(qhat) * v0 > ((static_cast<uint128>(rhat) << 64) | u[j])) {
       --qhat;
-      rhat += v1;
-      if ((rhat >> 64) != 0) break;
+      const uint128 r = static_cast<uint128>(rhat) + v1;
+      rhat = static_cast<std::uint64_t>(r);
+      rhatFits = (r >> 64) == 0;
     }
     // u[j..j+2] -= qhat × (v1, v0)
-    const auto qd = static_cast<std::uint64_t>(qhat);
+    const std::uint64_t qd = qhat;
     const uint128 p0 = static_cast<uint128>(qd) * v0;
     const uint128 p1 = static_cast<uint128>(qd) * v1 + (p0 >> 64);
     const std::array<std::uint64_t, 3> sub{static_cast<std::uint64_t>(p0), static_cast<std::uint64_t>(p1),
@@ -295,7 +316,7 @@ inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
       }
       u[j + 2] += carry;
     }
-    q[j] = static_cast<std::uint64_t>(qhat);
+    q[j] = qhat;
   }
   const uint128 rem = ((static_cast<uint128>(u[1]) << 64) | u[0]) >> shift |
                       (shift != 0 ? static_cast<uint128>(u[2]) << (128 - shift) : 0);
