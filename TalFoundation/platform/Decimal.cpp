@@ -1,5 +1,6 @@
 #include "TalFoundation/platform/Decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -315,23 +316,41 @@ std::string Decimal::description() const {
   if (isNaN()) return "NaN";
   if (isZero()) return "0";
   const Digits d = significantDigits(*this);
+  const std::string_view digits(d.text, static_cast<std::size_t>(d.count));
+  const std::int64_t point = d.count + d.exponent;  // digits before '.'
+  // Zeros the plain notation adds: after the digits, or between "0." and them.
+  const std::int64_t zeros = d.exponent >= 0 ? d.exponent : (point > 0 ? 0 : -point);
+  // Write short texts (nearly all of them) in one go, so the string is made
+  // with a single allocation at most.
+  constexpr std::int64_t kShort = 48;
+  if (zeros <= kShort) {
+    char buffer[kMaxDigits + kShort + 4];
+    char* p = buffer;
+    if (negative_) *p++ = '-';
+    if (d.exponent >= 0) {
+      p = std::copy(digits.begin(), digits.end(), p);
+      p = std::fill_n(p, zeros, '0');
+    } else if (point > 0) {
+      p = std::copy_n(digits.begin(), point, p);
+      *p++ = '.';
+      p = std::copy(digits.begin() + point, digits.end(), p);
+    } else {
+      *p++ = '0';
+      *p++ = '.';
+      p = std::fill_n(p, zeros, '0');
+      p = std::copy(digits.begin(), digits.end(), p);
+    }
+    return std::string(buffer, p);
+  }
   std::string out;
   if (negative_) out += '-';
-  const std::string_view digits(d.text, static_cast<std::size_t>(d.count));
   if (d.exponent >= 0) {
     out += digits;
-    out.append(static_cast<std::size_t>(d.exponent), '0');
+    out.append(static_cast<std::size_t>(zeros), '0');
   } else {
-    const std::int64_t point = d.count + d.exponent;  // digits before '.'
-    if (point > 0) {
-      out += digits.substr(0, static_cast<std::size_t>(point));
-      out += '.';
-      out += digits.substr(static_cast<std::size_t>(point));
-    } else {
-      out += "0.";
-      out.append(static_cast<std::size_t>(-point), '0');
-      out += digits;
-    }
+    out += "0.";
+    out.append(static_cast<std::size_t>(zeros), '0');
+    out += digits;
   }
   return out;
 }

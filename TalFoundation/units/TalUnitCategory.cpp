@@ -158,11 +158,15 @@ constexpr KeyTable kKeys = [] {
   return keys;
 }();
 
-// Raw values sorted, for a binary search in fromRawValue.
+// Raw values ordered by length, then text, for a binary search in
+// fromRawValue: most steps compare two lengths and never touch the text.
+constexpr bool rawBefore(std::string_view a, std::string_view b) noexcept {
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
 constexpr std::array<Case, kCount> kByRaw = [] {
   std::array<Case, kCount> order{};
   for (std::size_t i = 0; i < kCount; ++i) order[i] = kRows[i].c;
-  std::sort(order.begin(), order.end(), [](Case a, Case b) { return rowOf(a).raw < rowOf(b).raw; });
+  std::sort(order.begin(), order.end(), [](Case a, Case b) { return rawBefore(rowOf(a).raw, rowOf(b).raw); });
   return order;
 }();
 
@@ -179,7 +183,7 @@ std::string_view TalUnitCategory::rawValue() const noexcept { return rowOf(case_
 
 std::optional<TalUnitCategory> TalUnitCategory::fromRawValue(std::string_view raw) noexcept {
   const auto it = std::lower_bound(kByRaw.begin(), kByRaw.end(), raw,
-                                   [](Case c, std::string_view text) { return rowOf(c).raw < text; });
+                                   [](Case c, std::string_view text) { return rawBefore(rowOf(c).raw, text); });
   if (it == kByRaw.end() || rowOf(*it).raw != raw) return std::nullopt;
   return TalUnitCategory(*it);
 }

@@ -92,7 +92,11 @@ constexpr ParsedDecimal parseDecimal(std::string_view text) noexcept {
   bool negative = false;
   if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
+  // Kept digits gather in a 64-bit word, 19 at a time, and join the
+  // 128-bit coefficient once per word rather than once per digit.
   uint128 coefficient = 0;
+  std::uint64_t chunk = 0;
+  int chunkDigits = 0;
   int significant = 0;
   std::int64_t dropped = 0;      // significant digits beyond the 38 kept
   std::int64_t fractionDigits = 0;
@@ -103,8 +107,13 @@ constexpr ParsedDecimal parseDecimal(std::string_view text) noexcept {
     anyDigit = true;
     if (significant == 0 && digit == 0) return;
     if (significant < kMaxDigits) {
-      coefficient = coefficient * 10 + static_cast<unsigned>(digit);
+      chunk = chunk * 10 + static_cast<unsigned>(digit);
       ++significant;
+      if (++chunkDigits == 19) {
+        coefficient = coefficient * kPow10[19] + chunk;
+        chunk = 0;
+        chunkDigits = 0;
+      }
     } else {
       if (dropped == 0) {
         roundDigit = digit;
@@ -126,6 +135,7 @@ constexpr ParsedDecimal parseDecimal(std::string_view text) noexcept {
     i = j;
   }
   if (!anyDigit) return result;
+  coefficient = coefficient * kPow10[static_cast<std::size_t>(chunkDigits)] + chunk;
 
   std::int64_t exponent = 0;
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
