@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "TalFoundation/TalFoundation.h"
 
@@ -77,15 +78,53 @@ void BM_DoubleFahrenheitToCelsius(benchmark::State& state) {
     benchmark::DoNotOptimize((value - 32) * 5 / 9);
   }
 }
+// The generic road (times the factor, plus the offset, then back through the
+// other unit's factor) on a value that fills all 38 digits, so every step
+// rounds. Its double baseline is BM_DoubleKilometresToMiles: a double cannot
+// hold more digits than that.
+void BM_ConvertGeneric38Digits(benchmark::State& state) {
+  const TalUnit km = unitWithSymbol(TalUnitCategory::length, "km");
+  const TalUnit mi = unitWithSymbol(TalUnitCategory::length, "mi");
+  Decimal value = Decimal::fromString("1.2345678901234567890123456789012345678").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(tal::TalMeasurement::convert(value, km, mi));
+  }
+}
+void BM_DoubleDegreesToRadians(benchmark::State& state) {
+  double value = 180, pi = 3.14159265358979323846;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(value * pi / 180);
+  }
+}
+// Every category's list, as a screen showing all categories asks for them.
+void BM_AllCategoriesGetUnits(benchmark::State& state) {
+  for (auto _ : state)
+    for (const TalUnitCategory category : TalUnitCategory::allCases()) benchmark::DoNotOptimize(category.getUnits());
+}
+// Its double counterpart: a fresh copy of a prebuilt list of numbers per
+// category, each as long as that category's unit list.
+void BM_DoubleAllCategoriesCopyLists(benchmark::State& state) {
+  std::vector<std::vector<double>> lists;
+  for (const TalUnitCategory category : TalUnitCategory::allCases())
+    lists.emplace_back(category.getUnits().size(), 1.0);
+  for (auto _ : state)
+    for (const auto& list : lists) benchmark::DoNotOptimize(std::vector<double>(list));
+}
 
 BENCHMARK(BM_AngleGetUnits);
 BENCHMARK(BM_LengthGetUnits);
+BENCHMARK(BM_AllCategoriesGetUnits);
+BENCHMARK(BM_DoubleAllCategoriesCopyLists);
 BENCHMARK(BM_CategoryFromRawValue);
 BENCHMARK(BM_ConvertKilometresToMiles);
 BENCHMARK(BM_DoubleKilometresToMiles);
+BENCHMARK(BM_ConvertGeneric38Digits);
 BENCHMARK(BM_ConvertFahrenheitToCelsius);
 BENCHMARK(BM_DoubleFahrenheitToCelsius);
 BENCHMARK(BM_ConvertDegreesToRadians);
+BENCHMARK(BM_DoubleDegreesToRadians);
 BENCHMARK(BM_ConvertValueRoundTrip);
 
 }  // namespace

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Builds the release preset, runs the three benchmark programs (median of 5
+# repetitions, JSON output) and writes docs/performance.md from the results.
+# Arguments go to the generator, e.g. --note "…".
+set -e
+cd "$(dirname "$0")/.."
+cmake --preset release
+cmake --build --preset release --target decimal_bench units_bench compare_bench
+out=build/release/bench-json
+mkdir -p "$out"
+for b in decimal_bench units_bench compare_bench; do
+  "build/release/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_out_format=json --benchmark_out="$out/$b.json"
+done
+python3 tools/gen_performance_md.py "$out/decimal_bench.json" "$out/units_bench.json" "$out/compare_bench.json" "$@"
