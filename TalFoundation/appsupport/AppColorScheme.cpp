@@ -2,53 +2,30 @@
 
 #include <rapidjson/document.h>
 
-#include <array>
-#include <cstddef>
 #include <string>
-#include <utility>
+
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 namespace {
 
 using Case = AppColorScheme::Case;
 
-struct Row {
-  Case c;
-  std::string_view raw;
-};
-
-constexpr std::array kRows{
-    Row{Case::dark, "dark"},
-    Row{Case::light, "light"},
-    Row{Case::auto_, "auto"},
-};
-
-// Rows are looked up by the case's ordinal, so they must stay in case order.
-static_assert([] {
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
-    if (static_cast<std::size_t>(kRows[i].c) != i) return false;
-  }
-  return true;
-}());
-
-template <std::size_t... I>
-constexpr std::array<AppColorScheme, sizeof...(I)> casesInOrder(std::index_sequence<I...>) {
-  return {AppColorScheme(kRows[I].c)...};
-}
-constexpr auto kAll = casesInOrder(std::make_index_sequence<kRows.size()>{});
+constexpr auto kRawValues = detail::makeRawValues<AppColorScheme>({
+    {Case::dark, "dark"},
+    {Case::light, "light"},
+    {Case::auto_, "auto"},
+});
 
 }  // namespace
 
-std::string_view AppColorScheme::rawValue() const noexcept { return kRows[static_cast<std::size_t>(case_)].raw; }
+std::string_view AppColorScheme::rawValue() const noexcept { return kRawValues.rawValue(case_); }
 
 std::optional<AppColorScheme> AppColorScheme::fromRawValue(std::string_view raw) noexcept {
-  for (const Row& row : kRows) {
-    if (row.raw == raw) return AppColorScheme(row.c);
-  }
-  return std::nullopt;
+  return kRawValues.fromRawValue(raw);
 }
 
-std::span<const AppColorScheme> AppColorScheme::allCases() noexcept { return kAll; }
+std::span<const AppColorScheme> AppColorScheme::allCases() noexcept { return kRawValues.allCases(); }
 
 AppColorScheme AppColorScheme::decode(std::string_view raw) {
   if (const auto scheme = fromRawValue(raw)) return *scheme;

@@ -1,12 +1,12 @@
 #include "TalFoundation/appsupport/TalDevice.h"
 
 #include <array>
-#include <cstddef>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "TalFoundation/platform/Device.h"
+
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 namespace {
@@ -14,29 +14,11 @@ namespace {
 using Type = TalDevice::DeviceType;
 using Case = Type::Case;
 
-struct Row {
-  Case c;
-  std::string_view raw;
-};
-
-constexpr std::array kRows{
-    Row{Case::iPhone, "iPhone"},   Row{Case::iPad, "iPad"},       Row{Case::mac, "mac"},
-    Row{Case::appleTV, "appleTV"}, Row{Case::carPlay, "carPlay"}, Row{Case::appleWatch, "appleWatch"},
-    Row{Case::visionPro, "visionPro"}, Row{Case::unknown, "unknown"},
-};
-
-static_assert([] {
-  for (std::size_t i = 0; i < kRows.size(); ++i) {
-    if (static_cast<std::size_t>(kRows[i].c) != i) return false;
-  }
-  return true;
-}());
-
-template <std::size_t... I>
-constexpr std::array<Type, sizeof...(I)> casesInOrder(std::index_sequence<I...>) {
-  return {Type(kRows[I].c)...};
-}
-constexpr auto kAll = casesInOrder(std::make_index_sequence<kRows.size()>{});
+constexpr auto kRawValues = detail::makeRawValues<Type>({
+    {Case::iPhone, "iPhone"},   {Case::iPad, "iPad"},       {Case::mac, "mac"},
+    {Case::appleTV, "appleTV"}, {Case::carPlay, "carPlay"}, {Case::appleWatch, "appleWatch"},
+    {Case::visionPro, "visionPro"}, {Case::unknown, "unknown"},
+});
 
 // The model-name tests, in the order they are tried.
 struct Marker {
@@ -51,16 +33,13 @@ constexpr std::array kMarkers{
 
 }  // namespace
 
-std::string_view Type::rawValue() const noexcept { return kRows[static_cast<std::size_t>(case_)].raw; }
+std::string_view Type::rawValue() const noexcept { return kRawValues.rawValue(case_); }
 
 std::optional<Type> Type::fromRawValue(std::string_view raw) noexcept {
-  for (const Row& row : kRows) {
-    if (row.raw == raw) return Type(row.c);
-  }
-  return std::nullopt;
+  return kRawValues.fromRawValue(raw);
 }
 
-std::span<const Type> Type::allCases() noexcept { return kAll; }
+std::span<const Type> Type::allCases() noexcept { return kRawValues.allCases(); }
 
 Type TalDevice::type(std::string_view modelName) noexcept {
   for (const Marker& m : kMarkers) {

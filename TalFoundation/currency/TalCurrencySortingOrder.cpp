@@ -1,10 +1,8 @@
 #include "TalFoundation/currency/TalCurrencySortingOrder.h"
 
-#include <array>
-#include <cstddef>
-
 #include "TalFoundation/currency/DecodingError.h"
 #include "TalFoundation/currency/detail/JsonText.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -12,24 +10,22 @@ namespace {
 
 using Case = TalCurrencySortingOrder::Case;
 
-// One raw value per case, in case order.
-constexpr std::array<std::string_view, 2> kRawValues{"Sort by Currency Code", "Sort by Currency Name"};
-constexpr std::array kAllCases{TalCurrencySortingOrder::sortByCurrencyCode,
-                               TalCurrencySortingOrder::sortByCurrencyName};
+constexpr auto kRawValues = detail::makeRawValues<TalCurrencySortingOrder>({
+    {Case::sortByCurrencyCode, "Sort by Currency Code"},
+    {Case::sortByCurrencyName, "Sort by Currency Name"},
+});
 
 }  // namespace
 
-std::string_view TalCurrencySortingOrder::rawValue() const noexcept {
-  return kRawValues[static_cast<std::size_t>(case_)];
-}
+std::string_view TalCurrencySortingOrder::rawValue() const noexcept { return kRawValues.rawValue(case_); }
 
 std::optional<TalCurrencySortingOrder> TalCurrencySortingOrder::fromRawValue(std::string_view raw) noexcept {
-  for (const auto order : kAllCases)
-    if (order.rawValue() == raw) return order;
-  return std::nullopt;
+  return kRawValues.fromRawValue(raw);
 }
 
-std::span<const TalCurrencySortingOrder> TalCurrencySortingOrder::allCases() noexcept { return kAllCases; }
+std::span<const TalCurrencySortingOrder> TalCurrencySortingOrder::allCases() noexcept {
+  return kRawValues.allCases();
+}
 
 std::string TalCurrencySortingOrder::toJSON() const {
   std::string out;
