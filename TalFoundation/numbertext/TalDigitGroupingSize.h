@@ -1,0 +1,53 @@
+// TalDigitGroupingSize: the stored size of the digit group next to the
+// decimal separator, 2 to 4.
+// Neighbours: the other format settings (TalNotation.h, TalDecimalPlace.h,
+// TalDecimalSeparator.h, TalSecondaryDigitGroupingSize.h,
+// TalDigitGroupingSymbol.h) and NumberFormatter.h.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace tal {
+
+class TalDigitGroupingSize {
+ public:
+  enum class Case : std::uint8_t { _2, _3, _4 };
+
+  constexpr TalDigitGroupingSize(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+
+  static const TalDigitGroupingSize _2;
+  static const TalDigitGroupingSize _3;
+  static const TalDigitGroupingSize _4;
+
+  [[nodiscard]] constexpr Case value() const noexcept { return case_; }
+  /// The stored number.
+  [[nodiscard]] int rawValue() const noexcept;
+  /// The identity used in lists: the raw value.
+  [[nodiscard]] int id() const noexcept { return rawValue(); }
+  /// The case whose raw value is `raw` (2, 3, 4); absent for any other number.
+  [[nodiscard]] static std::optional<TalDigitGroupingSize> fromRawValue(std::int64_t raw) noexcept;
+  /// All 3 cases in declaration order.
+  [[nodiscard]] static std::span<const TalDigitGroupingSize> allCases() noexcept;
+
+  friend constexpr bool operator==(TalDigitGroupingSize, TalDigitGroupingSize) noexcept = default;
+
+ private:
+  Case case_;
+};
+
+inline constexpr TalDigitGroupingSize TalDigitGroupingSize::_2{Case::_2};
+inline constexpr TalDigitGroupingSize TalDigitGroupingSize::_3{Case::_3};
+inline constexpr TalDigitGroupingSize TalDigitGroupingSize::_4{Case::_4};
+
+}  // namespace tal
+
+// Hashes the raw value, which equality agrees with.
+template <>
+struct std::hash<tal::TalDigitGroupingSize> {
+  std::size_t operator()(tal::TalDigitGroupingSize v) const noexcept { return std::hash<int>{}(v.rawValue()); }
+};
