@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, or names them when it cannot.
 set -euo pipefail
-packages=(cmake ninja-build g++ python3 libgtest-dev libgmock-dev libbenchmark-dev libicu-dev rapidjson-dev libboost-dev)
+packages=(cmake ninja-build g++ python3 libgtest-dev libgmock-dev libbenchmark-dev libicu-dev rapidjson-dev libboost-dev doxygen pybind11-dev python3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -32,14 +32,14 @@ class Kesto {
   static bool configure(Configuration configuration);
   [[nodiscard]] static Configuration configuration();
 
-  /// itms-apps://<store>/developer/id<developerId>
+  /// `itms-apps://<store>/developer/id<developerId>`
   [[nodiscard]] static platform::URL ourAppsURLInAppStore();
-  /// itms-apps://<store>/app/id<appId>?mt=8&action=write-review, the id in
+  /// `itms-apps://<store>/app/id<appId>?mt=8&action=write-review`, the id in
   /// decimal with "-" when negative.
   [[nodiscard]] static platform::URL appReviewURL(std::int64_t appId);
   /// The same path and query over https.
   [[nodiscard]] static platform::URL appReviewURLHttps(std::int64_t appId);
-  /// https://<store>/account/subscriptions
+  /// `https://<store>/account/subscriptions`
   [[nodiscard]] static platform::URL subscriptionManageURL();
 
   /// "en", "zh" or "tc" for the current locale, decided on every call.
@@ -49,11 +49,11 @@ class Kesto {
   /// region TW, HK or MO, else "zh".
   [[nodiscard]] static std::string_view languageSegment(std::string_view localeIdentifier);
 
-  /// https://<web>/<L>/legal/privacy-policy for the current locale's L.
+  /// `https://<web>/<L>/legal/privacy-policy` for the current locale's L.
   [[nodiscard]] static std::string privacyPolicyUrl();
-  /// https://<web>/<L>/legal/terms
+  /// `https://<web>/<L>/legal/terms`
   [[nodiscard]] static std::string termsOfServiceUrl();
-  /// https://<web>/<L>/contact/ (with the trailing slash)
+  /// `https://<web>/<L>/contact/` (with the trailing slash)
   [[nodiscard]] static std::string supportUrl();
   [[nodiscard]] static platform::URL privacyPolicyURL();
   [[nodiscard]] static platform::URL termsOfServiceURL();

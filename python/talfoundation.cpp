@@ -1,0 +1,353 @@
+// talfoundation: the library's exact conversions, categories, units and
+// exchange-rate snapshots for Python. Values travel as talfoundation.Decimal,
+// which turns into Python's decimal.Decimal exactly. Where the C++ API answers
+// with an absent value, this module raises, as Python callers expect:
+// ValueError for a bad number or an impossible conversion, KeyError for an
+// unknown unit, category or currency, TypeError for a float or a value of
+// another type.
+#include <pybind11/operators.h>
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cctype>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "TalFoundation/Version.h"
+#include "TalFoundation/c/tal.h"
+#include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/units/TalMeasurement.h"
+#include "TalFoundation/units/TalUnit.h"
+#include "TalFoundation/units/TalUnitCategory.h"
+
+namespace py = pybind11;
+
+namespace {
+
+using tal::Decimal;
+using tal::TalUnit;
+using tal::TalUnitCategory;
+
+// ---- Decimal values ---------------------------------------------------------
+
+bool isSpace(char c) noexcept { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+std::string_view trimmed(std::string_view text) noexcept {
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool isNaNText(std::string_view text) noexcept {
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+  if (text.size() != 3) return false;
+  const auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+  return lower(text[0]) == 'n' && lower(text[1]) == 'a' && lower(text[2]) == 'n';
+}
+
+/// The whole text as one number (white space may surround it), or "NaN" in
+/// any letter case. Raises ValueError for anything else and for a number
+/// beyond the decimal range, which the library would turn into NaN.
+Decimal parseWhole(std::string_view text) {
+  std::size_t consumed = 0;
+  if (const auto value = Decimal::fromString(text, consumed); value && trimmed(text.substr(consumed)).empty()) {
+    if (value->isNaN())
+      throw py::value_error("'" + std::string(trimmed(text)) + "' is beyond the decimal range (about 1E+999999)");
+    return *value;
+  }
+  if (isNaNText(trimmed(text))) return Decimal::nan();
+  throw py::value_error("not a number: '" + std::string(text) + "'");
+}
+
+py::object pythonDecimalClass() { return py::module_::import("decimal").attr("Decimal"); }
+
+/// A decimal.Decimal: finite values and quiet NaN are taken; more than 38
+/// digits are rounded once, half to even, as the library reads any text.
+Decimal fromPythonDecimal(const py::handle& value) {
+  if (!py::isinstance(value, pythonDecimalClass())) throw py::type_error("expected a decimal.Decimal");
+  if (value.attr("is_snan")().cast<bool>()) throw py::value_error("a signalling NaN has no talfoundation.Decimal");
+  if (value.attr("is_infinite")().cast<bool>()) throw py::value_error("talfoundation.Decimal has no infinity");
+  return parseWhole(py::str(value).cast<std::string>());
+}
+
+/// Scientific text carries the exact digits and exponent, and decimal.Decimal
+/// reads text exactly whatever its context's precision.
+py::object toPythonDecimal(const Decimal& value) { return pythonDecimalClass()(value.toScientificString()); }
+
+/// What Python code may pass where a number is expected.
+Decimal toDecimal(const py::handle& value) {
+  if (py::isinstance<Decimal>(value)) return value.cast<Decimal>();
+  if (py::isinstance<py::str>(value)) return parseWhole(value.cast<std::string>());
+  if (py::isinstance<py::float_>(value))
+    throw py::type_error("a float is not an exact decimal: pass text ('0.1'), decimal.Decimal, or "
+                         "talfoundation.Decimal.from_float()");
+  // Python ints have no size limit; their text is exact, rounded past 38 digits.
+  if (py::isinstance<py::int_>(value)) return parseWhole(py::str(value).cast<std::string>());
+  if (py::isinstance(value, pythonDecimalClass())) return fromPythonDecimal(value);
+  throw py::type_error("expected str, int, decimal.Decimal or talfoundation.Decimal, not " +
+                       py::type::of(value).attr("__name__").cast<std::string>());
+}
+
+Decimal::Rounding roundingMode(std::string_view name) {
+  // The names of Python's decimal module (decimal.ROUND_HALF_EVEN is that text).
+  if (name == "ROUND_HALF_EVEN") return Decimal::Rounding::halfEven;
+  if (name == "ROUND_HALF_UP") return Decimal::Rounding::halfUp;
+  if (name == "ROUND_HALF_DOWN") return Decimal::Rounding::halfDown;
+  if (name == "ROUND_DOWN") return Decimal::Rounding::down;
+  if (name == "ROUND_UP") return Decimal::Rounding::up;
+  if (name == "ROUND_CEILING") return Decimal::Rounding::ceiling;
+  if (name == "ROUND_FLOOR") return Decimal::Rounding::floor;
+  throw py::value_error("unknown rounding mode: '" + std::string(name) + "'");
+}
+
+// ---- Units and categories ---------------------------------------------------
+
+TalUnitCategory categoryFromRawValue(std::string_view raw) {
+  const auto category = TalUnitCategory::fromRawValue(raw);
+  if (!category) throw py::key_error("unknown category: '" + std::string(raw) + "'");
+  return *category;
+}
+
+std::optional<TalUnitCategory> categoryArgument(const py::handle& value) {
+  if (value.is_none()) return std::nullopt;
+  if (py::isinstance<TalUnitCategory>(value)) return value.cast<TalUnitCategory>();
+  if (py::isinstance<py::str>(value)) return categoryFromRawValue(value.cast<std::string>());
+  throw py::type_error("category must be a talfoundation.Category, its raw value, or None");
+}
+
+/// The units `text` may mean: the one whose id it is, or else the first unit
+/// of each category whose symbol it is. Symbols repeat across categories
+/// ("Sv" is a dose of two kinds); ids never do.
+std::vector<TalUnit> candidates(const std::string& text, std::optional<TalUnitCategory> within) {
+  std::vector<TalUnit> bySymbol;
+  for (const TalUnitCategory category : TalUnitCategory::allCases()) {
+    if (within && category != *within) continue;
+    bool symbolFound = false;
+    for (const TalUnit& unit : category.getUnits()) {
+      if (unit.id() == text) return {unit};
+      if (!symbolFound && unit.symbol() == text) {
+        bySymbol.push_back(unit);
+        symbolFound = true;
+      }
+    }
+  }
+  return bySymbol;
+}
+
+std::string categoryNames(const std::vector<TalUnit>& units) {
+  std::string names;
+  for (const TalUnit& unit : units) names += (names.empty() ? "" : ", ") + std::string(unit.category().rawValue());
+  return names;
+}
+
+std::vector<TalUnit> unitArgument(const py::handle& value, std::optional<TalUnitCategory> within) {
+  if (py::isinstance<TalUnit>(value)) return {value.cast<TalUnit>()};
+  if (!py::isinstance<py::str>(value)) throw py::type_error("a unit must be a talfoundation.Unit, an id or a symbol");
+  const auto text = value.cast<std::string>();
+  auto found = candidates(text, within);
+  if (found.empty())
+    throw py::key_error("unknown unit: '" + text + "'" +
+                        (within ? " in category '" + std::string(within->rawValue()) + "'" : std::string()));
+  return found;
+}
+
+/// One unit for `from` and one for `to`, of the one category both can mean.
+std::pair<TalUnit, TalUnit> resolvePair(const py::handle& from, const py::handle& to,
+                                        std::optional<TalUnitCategory> within) {
+  const auto fromUnits = unitArgument(from, within);
+  const auto toUnits = unitArgument(to, within);
+  std::vector<std::pair<TalUnit, TalUnit>> pairs;
+  for (const TalUnit& a : fromUnits)
+    for (const TalUnit& b : toUnits)
+      if (a.category() == b.category()) pairs.emplace_back(a, b);
+  if (pairs.size() == 1) return pairs.front();
+  if (pairs.empty())
+    throw py::value_error("no conversion between units of different categories: " + fromUnits.front().id() + " (" +
+                          categoryNames(fromUnits) + ") and " + toUnits.front().id() + " (" + categoryNames(toUnits) +
+                          ")");
+  std::string shared;
+  for (const auto& pair : pairs) shared += (shared.empty() ? "" : ", ") + std::string(pair.first.category().rawValue());
+  throw py::value_error("the symbols fit units of several categories (" + shared +
+                        "): pass category= or unit ids such as '" + pairs.front().first.id() + "'");
+}
+
+TalUnit findUnit(const std::string& text, const py::object& category) {
+  const auto found = unitArgument(py::str(text), categoryArgument(category));
+  if (found.size() > 1)
+    throw py::value_error("'" + text + "' is a symbol in several categories (" + categoryNames(found) +
+                          "): pass category= or the unit id");
+  return found.front();
+}
+
+Decimal convert(const py::handle& value, const py::handle& from, const py::handle& to, const py::object& category) {
+  const Decimal number = toDecimal(value);
+  const auto [fromUnit, toUnit] = resolvePair(from, to, categoryArgument(category));
+  const auto result = tal::TalMeasurement::convert(number, fromUnit, toUnit);
+  if (!result) throw py::value_error("no conversion from " + fromUnit.id() + " to " + toUnit.id());
+  if (result->isNaN()) throw py::value_error("the result is not a number (a zero divisor on the way, or NaN given)");
+  return *result;
+}
+
+std::vector<TalUnitCategory> allCategories() {
+  const auto all = TalUnitCategory::allCases();
+  return {all.begin(), all.end()};
+}
+
+std::string unitRepr(const TalUnit& unit) { return "<talfoundation.Unit " + unit.id() + " '" + unit.name() + "'>"; }
+
+// ---- Exchange rates ---------------------------------------------------------
+
+// A snapshot held through the C interface: its conversion is the library's
+// own currency road (units made from the snapshot, then TalMeasurement), and
+// it leaves the process-wide currency units alone.
+struct RatesDeleter {
+  void operator()(tal_rates* rates) const noexcept { tal_rates_free(rates); }
+};
+struct TextDeleter {
+  void operator()(char* text) const noexcept { tal_string_free(text); }
+};
+using OwnedText = std::unique_ptr<char, TextDeleter>;
+
+class ExchangeRates {
+ public:
+  static ExchangeRates fromJson(const std::string& json) {
+    tal_rates* rates = nullptr;
+    char* message = nullptr;
+    const tal_status status = tal_rates_from_json(json.c_str(), &rates, &message);
+    const OwnedText reason(message);
+    if (status == TAL_ERROR_PARSE)
+      throw py::value_error("not an exchange-rate snapshot: " + std::string(reason ? reason.get() : "unreadable"));
+    if (status != TAL_OK) throw std::runtime_error(tal_status_message(status));
+    return ExchangeRates(rates);
+  }
+
+  [[nodiscard]] std::string baseCode() const { return tal_rates_base_code(rates_.get()); }
+
+  [[nodiscard]] std::int64_t timeLastUpdate() const {
+    std::int64_t time = 0;
+    (void)tal_rates_time_last_update(rates_.get(), &time);
+    return time;
+  }
+
+  [[nodiscard]] Decimal convert(const py::handle& amount, const std::string& from, const std::string& to) const {
+    const Decimal number = toDecimal(amount);
+    if (number.isNaN()) throw py::value_error("the amount is NaN");
+    char* out = nullptr;
+    const tal_status status =
+        tal_rates_convert(rates_.get(), number.toScientificString().c_str(), from.c_str(), to.c_str(), &out);
+    const OwnedText result(out);
+    switch (status) {
+      case TAL_OK: return parseWhole(result.get());
+      case TAL_ERROR_UNKNOWN_UNIT:
+        throw py::key_error("unknown currency or no rate in this snapshot: '" + from + "' or '" + to + "'");
+      case TAL_ERROR_NAN: throw py::value_error("the result is not a number (a zero rate?)");
+      default: throw std::runtime_error(tal_status_message(status));
+    }
+  }
+
+ private:
+  explicit ExchangeRates(tal_rates* rates) : rates_(rates, RatesDeleter{}) {}
+  std::shared_ptr<tal_rates> rates_;
+};
+
+}  // namespace
+
+PYBIND11_MODULE(talfoundation, m) {
+  m.doc() = "Exact 38-digit decimal unit conversion: categories, units, exchange rates.";
+  m.attr("__version__") = tal::kVersionText;
+
+  py::class_<Decimal>(m, "Decimal",
+                      "A decimal of up to 38 significant digits, or NaN. Arithmetic rounds once, half to even; "
+                      "a zero divisor gives NaN.")
+      .def(py::init([](const py::object& value) { return toDecimal(value); }), py::arg("value") = 0,
+           "From text ('1.5', ' -2e3 '), an int, a decimal.Decimal or another Decimal.")
+      .def_static("from_decimal", &fromPythonDecimal, py::arg("value"),
+                  "From a decimal.Decimal: exact up to 38 digits, rounded half to even beyond.")
+      .def_static("from_float", &Decimal::fromDouble, py::arg("value"),
+                  "The decimal of the float's shortest text: 0.1 gives 0.1. NaN and infinities give NaN.")
+      .def_static("nan", &Decimal::nan)
+      .def_static("pi", &Decimal::pi, "π to 38 digits.")
+      .def("to_decimal", &toPythonDecimal, "The same value as a decimal.Decimal, exactly.")
+      .def("is_nan", &Decimal::isNaN)
+      .def("is_zero", &Decimal::isZero)
+      .def("is_negative", &Decimal::isNegative)
+      .def(
+          "rounded",
+          [](const Decimal& self, std::int64_t digits, const std::string& rounding) {
+            return self.rounded(digits, roundingMode(rounding));
+          },
+          py::arg("fraction_digits"), py::arg("rounding") = "ROUND_HALF_EVEN",
+          "At most `fraction_digits` digits after the point; `rounding` is one of decimal's ROUND_* names.")
+      .def("__str__", &Decimal::description)
+      .def("__repr__", [](const Decimal& self) { return "Decimal('" + self.description() + "')"; })
+      .def("__float__", &Decimal::toDouble)
+      .def("__bool__", [](const Decimal& self) { return !self.isZero(); })
+      .def("__hash__", &Decimal::hash)
+      .def(py::self + py::self)
+      .def(py::self - py::self)
+      .def(py::self * py::self)
+      .def(py::self / py::self)
+      .def(-py::self)
+      .def(py::self == py::self)
+      .def(py::self != py::self)
+      .def(py::self < py::self)
+      .def(py::self <= py::self)
+      .def(py::self > py::self)
+      .def(py::self >= py::self);
+
+  py::class_<TalUnitCategory>(m, "Category", "One of the 74 measurement categories.")
+      .def_property_readonly("raw_value", [](TalUnitCategory self) { return std::string(self.rawValue()); },
+                             "The stable key, e.g. 'length', 'current'.")
+      .def_property_readonly("display_name", [](TalUnitCategory self) { return std::string(self.displayName()); },
+                             "English name, e.g. 'Length'.")
+      .def_property_readonly("units", &TalUnitCategory::getUnits,
+                             "The units in display order, as a new list; empty for currency.")
+      .def_property_readonly("default_unit", &TalUnitCategory::defaultUnit)
+      .def("__eq__", [](TalUnitCategory a, TalUnitCategory b) { return a == b; }, py::is_operator())
+      .def("__hash__", [](TalUnitCategory self) { return std::hash<TalUnitCategory>{}(self); })
+      .def("__repr__", [](TalUnitCategory self) {
+        return "<talfoundation.Category " + std::string(self.rawValue()) + ">";
+      });
+
+  py::class_<TalUnit>(m, "Unit", "One unit of one category; read-only.")
+      .def_property_readonly("id", &TalUnit::id, "Category raw value, '_' and symbol, e.g. 'length_km'.")
+      .def_property_readonly("name", &TalUnit::name)
+      .def_property_readonly("symbol", &TalUnit::symbol)
+      .def_property_readonly("category", &TalUnit::category)
+      .def_property_readonly("coefficient", &TalUnit::coefficient,
+                             "Multiplies a value in this unit on its way to the base unit.")
+      .def_property_readonly("base_numerator", &TalUnit::baseNumerator,
+                             "Multiplies a base-unit value into this unit, when the unit has one.")
+      .def_property_readonly("inverse", &TalUnit::inverse,
+                             "The value is the coefficient divided by the base-unit value.")
+      .def_property_readonly("offset", &TalUnit::offset, "Added after the coefficient on the way to the base.")
+      .def_property_readonly("is_base_unit", &TalUnit::isBaseUnit)
+      .def("__eq__", [](const TalUnit& a, const TalUnit& b) { return a == b; }, py::is_operator())
+      .def("__hash__", &TalUnit::hash)
+      .def("__repr__", &unitRepr);
+
+  py::class_<ExchangeRates>(m, "ExchangeRates", "One exchange-rate snapshot, independent of any other.")
+      .def_static("from_json", &ExchangeRates::fromJson, py::arg("text"),
+                  "Reads a snapshot: baseCode, timeLastUpdateUnix, rates. ValueError naming the key otherwise.")
+      .def_property_readonly("base_code", &ExchangeRates::baseCode)
+      .def_property_readonly("time_last_update", &ExchangeRates::timeLastUpdate,
+                             "Seconds since 1970-01-01 UTC when the snapshot was made.")
+      .def("convert", &ExchangeRates::convert, py::arg("amount"), py::arg("from_code"), py::arg("to_code"),
+           "amount × (1 ÷ rate of from) × rate of to, each step rounded to 38 digits. KeyError for a code "
+           "without a rate.");
+
+  m.def("categories", &allCategories, "All 74 categories in display order.");
+  m.def("category", [](const std::string& raw) { return categoryFromRawValue(raw); }, py::arg("raw_value"),
+        "The category of this raw value; KeyError for any other text.");
+  m.def("find_unit", &findUnit, py::arg("text"), py::arg("category") = py::none(),
+        "The unit of this id, or of this symbol (within `category` when given).");
+  m.def("convert", &convert, py::arg("value"), py::arg("from_unit"), py::arg("to_unit"),
+        py::arg("category") = py::none(),
+        "`value` in `from_unit` expressed in `to_unit`, as a Decimal. Units are Unit objects, ids or symbols.");
+}
