@@ -66,19 +66,6 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   const Decimal bSigned = negateB ? -b : b;
   if (b.isZero()) return a;
   if (a.isZero()) return bSigned;
-  if (A::exponent(a) == A::exponent(b)) {
-    // Aligned already: one 128-bit sum or difference (below 2 × 10^38).
-    const uint128 ca = A::coefficient(a);
-    const uint128 cb = A::coefficient(b);
-    const std::int64_t exponent = A::exponent(a);
-    if (a.isNegative() == bSigned.isNegative()) {
-      const uint128 sum = ca + cb;
-      if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, a.isNegative(), false});
-      return roundToDecimal(WideInt<2>::from(sum), exponent, a.isNegative());
-    }
-    if (ca >= cb) return A::make({ca - cb, exponent, a.isNegative(), false});
-    return A::make({cb - ca, exponent, bSigned.isNegative(), false});
-  }
   // An addend 40 or more digits below the other's leading digit cannot move
   // the rounded sum away from the larger one.
   const std::int64_t adjA = adjustedExponent(a);
