@@ -16,9 +16,11 @@ namespace tal {
 namespace {
 
 std::optional<Decimal> generic(const Decimal& value, const TalUnit& from, const TalUnit& to) {
-  const Decimal base = from.inverse() ? from.coefficient() / value : value * from.coefficient() + from.offset();
+  // Adding or taking away a zero offset changes nothing, so it is skipped.
+  Decimal base = from.inverse() ? from.coefficient() / value : value * from.coefficient();
+  if (!from.inverse() && !from.offset().isZero()) base += from.offset();
   if (to.inverse()) return to.coefficient() / base;
-  if (to.baseNumerator() && to.offset().isZero()) return base * *to.baseNumerator();
+  if (to.offset().isZero()) return to.baseNumerator() ? base * *to.baseNumerator() : base / to.coefficient();
   return (base - to.offset()) / to.coefficient();
 }
 
