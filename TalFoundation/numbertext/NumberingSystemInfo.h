@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "TalFoundation/numbertext/Locale.h"
 
@@ -29,12 +30,18 @@ class NumberingSystemInfo {
   [[nodiscard]] static Digits fallbackDigits(std::string_view identifier);
 
   /// "latn", "arab", "arabext", "deva", …
-  [[nodiscard]] const std::string& identifier() const noexcept { return identifier_; }
+  [[nodiscard]] const std::string& identifier() const& noexcept { return identifier_; }
+  [[nodiscard]] std::string identifier() && { return std::move(identifier_); }
   /// The locale's decimal separator; absent when ICU gives none.
-  [[nodiscard]] const std::optional<std::string>& decimalSeparator() const noexcept { return decimalSeparator_; }
+  [[nodiscard]] const std::optional<std::string>& decimalSeparator() const& noexcept { return decimalSeparator_; }
+  [[nodiscard]] std::optional<std::string> decimalSeparator() && { return std::move(decimalSeparator_); }
   /// The locale's grouping separator; absent when ICU gives none.
-  [[nodiscard]] const std::optional<std::string>& groupingSeparator() const noexcept { return groupingSeparator_; }
-  [[nodiscard]] const Digits& digits() const noexcept { return digits_; }
+  [[nodiscard]] const std::optional<std::string>& groupingSeparator() const& noexcept { return groupingSeparator_; }
+  [[nodiscard]] std::optional<std::string> groupingSeparator() && { return std::move(groupingSeparator_); }
+  /// The ten digits, zero to nine. On a temporary record the accessors hand
+  /// out their field by value, so `forLocale(l).digits()` in a range-for is safe.
+  [[nodiscard]] const Digits& digits() const& noexcept { return digits_; }
+  [[nodiscard]] Digits digits() && { return std::move(digits_); }
   /// The language code is one of ar, he, fa, ur, yi.
   [[nodiscard]] bool isRTL() const noexcept { return isRTL_; }
   /// The identifier contains "latn".
