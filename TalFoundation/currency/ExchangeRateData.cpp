@@ -159,6 +159,13 @@ class SnapshotReader final : public detail::JsonEvents {
     const auto decimal = Decimal::fromString(text);
     if (!decimal || decimal->isNaN())
       throw DecodingError(Kind::dataCorrupted, rateKey(), excerpt(text) + " is outside the decimal range");
+    // The reader judges a number by its written exponent, so it takes
+    // 1e+308 with many integer digits (9.3E+324) yet refuses the same value
+    // written the way toJSON writes it. Refusing the magnitude itself keeps
+    // every decoded snapshot readable again.
+    constexpr Decimal kTooLarge = 1e309_dec;
+    if (decimal->magnitude() >= kTooLarge)
+      throw DecodingError(Kind::dataCorrupted, rateKey(), excerpt(text) + " is too large to read");
     rates_->insert_or_assign(rateCode_, *decimal);
   }
 

@@ -1,6 +1,7 @@
 #include "TalFoundation/platform/Bundle.h"
 
 #include <rapidjson/document.h>
+#include <rapidjson/memorystream.h>
 #include <unicode/locid.h>
 
 #include <algorithm>
@@ -66,6 +67,33 @@ std::vector<std::string> namesForCurrentLocale() {
   return names;
 }
 
+// The reader validates the bytes of the document, but an escaped lone
+// surrogate (\udc00) still decodes to the bytes of one (ED A0..BF), which no
+// well-formed UTF-8 text holds.
+bool holdsSurrogate(std::string_view s) {
+  for (std::size_t i = 0; i + 1 < s.size(); ++i)
+    if (static_cast<unsigned char>(s[i]) == 0xED && static_cast<unsigned char>(s[i + 1]) >= 0xA0) return true;
+  return false;
+}
+
+bool holdsSurrogate(const Bundle& bundle, std::string_view developmentLocalization,
+                    const Bundle::Localizations& localizations) {
+  for (const auto& [key, value] : bundle.infoDictionary()) {
+    const auto* s = std::get_if<std::string>(&value);
+    if (holdsSurrogate(key) || (s != nullptr && holdsSurrogate(*s))) return true;
+  }
+  if (holdsSurrogate(developmentLocalization)) return true;
+  for (const auto& [name, tables] : localizations) {
+    if (holdsSurrogate(name)) return true;
+    for (const auto& [tableName, table] : tables) {
+      if (holdsSurrogate(tableName)) return true;
+      for (const auto& [key, value] : table)
+        if (holdsSurrogate(key) || holdsSurrogate(value)) return true;
+    }
+  }
+  return false;
+}
+
 struct MainSlot {
   std::mutex mutex;
   std::shared_ptr<const Bundle> bundle = std::make_shared<const Bundle>();
@@ -84,9 +112,15 @@ Bundle::Bundle(InfoDictionary info, Localizations localizations, std::string dev
       developmentLocalization_(std::move(developmentLocalization)) {}
 
 std::optional<Bundle> Bundle::fromJSON(std::string_view json) {
+  // Iterative, so that deep nesting cannot exhaust the stack; strict UTF-8;
+  // and stopping after the value, so that bytes after a NUL are not ignored.
+  constexpr unsigned kFlags =
+      rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseStopWhenDoneFlag;
+  rapidjson::MemoryStream stream(json.data(), json.size());
   rapidjson::Document document;
-  document.Parse(json.data(), json.size());
+  document.ParseStream<kFlags>(stream);
   if (document.HasParseError() || !document.IsObject()) return std::nullopt;
+  if (json.find_first_not_of(" \t\n\r", stream.Tell()) != std::string_view::npos) return std::nullopt;
 
   Bundle bundle;
   if (const auto it = document.FindMember("info"); it != document.MemberEnd()) {
@@ -102,6 +136,7 @@ std::optional<Bundle> Bundle::fromJSON(std::string_view json) {
     if (!read) return std::nullopt;
     bundle.localizations_ = std::move(*read);
   }
+  if (holdsSurrogate(bundle, bundle.developmentLocalization_, bundle.localizations_)) return std::nullopt;
   return bundle;
 }
 

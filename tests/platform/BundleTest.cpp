@@ -88,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
                     R"({"developmentLocalization": 3})", R"({"localizations": []})", R"({"localizations": {"en": []}})",
                     R"({"localizations": {"en": {"InfoPlist": []}}})",
                     R"({"localizations": {"en": {"InfoPlist": {"k": 1}}}})",
-                    R"({"localizations": {"en": {"InfoPlist": {"k": null}}}})"));
+                    R"({"localizations": {"en": {"InfoPlist": {"k": null}}}})",
+                    // Escapes that spell a lone surrogate decode to bytes no UTF-8 text holds.
+                    R"({"info": {"CFBundleName": "a\udc00"}})", R"({"info": {"\ud800": "x"}})",
+                    R"({"localizations": {"en": {"InfoPlist": {"k": "\udfff"}}}})"));
 
 TEST(Bundle, EmptyDescriptionIsAnEmptyBundle) {
   const std::optional<Bundle> b = Bundle::fromJSON("{}");

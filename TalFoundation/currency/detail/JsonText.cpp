@@ -32,11 +32,11 @@ class Adaptor : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Adaptor> 
     return forward([&] { events_.number(std::string_view(text, length)); });
   }
   bool String(const char* text, SizeType length, bool) {
-    return forward([&] { events_.string(std::string_view(text, length)); });
+    return wellFormed(text, length) && forward([&] { events_.string(std::string_view(text, length)); });
   }
   bool Key(const char* text, SizeType length, bool) {
     if (!keys_.empty()) keys_.back().assign(text, length);
-    return forward([&] { events_.key(std::string_view(text, length)); });
+    return wellFormed(text, length) && forward([&] { events_.key(std::string_view(text, length)); });
   }
   bool StartObject() {
     keys_.emplace_back();
@@ -79,6 +79,19 @@ class Adaptor : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Adaptor> 
       parked_ = std::current_exception();
       return false;
     }
+  }
+  // The reader checks the bytes of the document, but an escape of a lone
+  // low surrogate (\udc00) still comes out as the three bytes of one, which
+  // no UTF-8 text holds (ED A0..BF); nothing else escaped can be ill-formed.
+  bool wellFormed(const char* text, SizeType length) {
+    for (SizeType i = 0; i + 1 < length; ++i) {
+      if (static_cast<unsigned char>(text[i]) == 0xED && static_cast<unsigned char>(text[i + 1]) >= 0xA0) {
+        parked_ = std::make_exception_ptr(
+            DecodingError(DecodingError::Kind::dataCorrupted, path(), "a string escapes a lone surrogate"));
+        return false;
+      }
+    }
+    return true;
   }
   bool enter() {
     if (++depth_ <= kMaxJsonDepth) return true;
