@@ -28,6 +28,11 @@ function(tal_add_test name)
   target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation GTest::gtest_main GTest::gmock)
   target_compile_definitions(${name} PRIVATE TAL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   tal_target_options(${name})
+  # Sanitized test programs compile unoptimised: half the compile time, and
+  # the library under test keeps its own optimisation level.
+  if(TALFOUNDATION_DEV_SANITIZERS)
+    target_compile_options(${name} PRIVATE -O0)
+  endif()
   set(labels "")
   if(arg_CONCURRENCY)
     set(labels concurrency)
