@@ -13,6 +13,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -252,8 +253,14 @@ int list(std::string_view raw, bool json) {
     out.endArray().endObject();
     return out.print() ? kSuccess : kFailure;
   }
+  // Columns are padded by characters, not bytes, so "ʹʹ" and "m²" line up.
+  const auto padded = [](const std::string& text, std::size_t width) {
+    const auto characters = static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return text + std::string(characters < width ? width - characters : 1, ' ');
+  };
   for (const auto& u : category->getUnits())
-    std::printf("%-28s %-14s %s%s\n", u.id().c_str(), u.symbol().c_str(), u.name().c_str(),
+    std::printf("%s%s%s%s\n", padded(u.id(), 29).c_str(), padded(u.symbol(), 15).c_str(), u.name().c_str(),
                 u.isBaseUnit() ? "  (base)" : "");
   return kSuccess;
 }

@@ -17,5 +17,8 @@ run 100 °F °C
 run 180 ° rad
 run 20 km/L L/100km
 run 1 GiB MB
+run 1 "kJ/(kg·K)" "BTU_IT/(lb·°F)"
+run 25 cP "Pa·s"
+run --json 1 "US gal/min" "L/s"
 run --example-rates 100 USD EUR
 run --list angle
