@@ -16,6 +16,7 @@
 #include "TalFoundation/currency/DecodingError.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/currency/TalCurrency.h"
+#include "TalFoundation/currency/TalUnitCurrency.h"
 #include "TalFoundation/numbertext/DigitConversion.h"
 #include "TalFoundation/numbertext/Locale.h"
 #include "TalFoundation/platform/Decimal.h"
@@ -107,19 +108,15 @@ std::optional<tal::TalUnit> findUnit(std::string_view id) {
 
 tal_unit makeHandle(const tal::TalUnit& unit) { return tal_unit{unit, std::string(unit.category().rawValue())}; }
 
-/// The unit the currency catalogue makes for `code` from this snapshot
-/// (TalUnitCurrency::updateRates: coefficient 1 ÷ rate, base numerator rate),
-/// built here so that a snapshot handle never touches the process-wide
+/// The unit the currency catalogue makes for `code` from this snapshot,
+/// made here so that a snapshot handle never touches the process-wide
 /// currency list.
 std::optional<tal::TalUnit> currencyUnit(const tal::ExchangeRateData& data, std::string_view code) {
   const auto currency = tal::TalCurrency::fromRawValue(code);
   if (!currency) return std::nullopt;
   const auto rate = data.rates().find(code);
   if (rate == data.rates().end()) return std::nullopt;
-  const std::string text(code);
-  return tal::TalUnit(tal::TalUnitCategory::currency, tal::TalSystemOfUnits::si, nullptr, text, text, std::nullopt,
-                      std::nullopt, Decimal(1) / rate->second, rate->second, false, std::nullopt, Decimal(0), false,
-                      false, std::nullopt, std::nullopt, std::nullopt);
+  return tal::TalUnitCurrency::unitFor(*currency, rate->second);
 }
 
 tal_status convertWith(const Decimal& value, const tal::TalUnit& from, const tal::TalUnit& to, char** out) {

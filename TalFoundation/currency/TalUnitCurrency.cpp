@@ -41,17 +41,17 @@ std::string upperCased(const std::string& text) {
   return upper;
 }
 
-TalUnit currencyUnit(TalCurrency currency, const Decimal& one, const Decimal& rate, bool isBase) {
+}  // namespace
+
+TalUnit TalUnitCurrency::unitFor(TalCurrency currency, const Decimal& rate, bool isBase) {
   std::string code(currency.rawValue());
   std::optional<std::vector<std::string>> numsInName;
   // The withdrawn leone's displayed name carries the years 1964 and 2022.
   if (currency == TalCurrency::SLL) numsInName = std::vector<std::string>{"1964", "2022"};
   return TalUnit(TalUnitCategory::currency, TalSystemOfUnits::si, nullptr, code, code, std::nullopt, std::nullopt,
-                 one / rate, rate, false, std::nullopt, Decimal(0), isBase, false, std::move(numsInName),
+                 Decimal(1) / rate, rate, false, std::nullopt, Decimal(0), isBase, false, std::move(numsInName),
                  std::nullopt, std::nullopt);
 }
-
-}  // namespace
 
 std::vector<TalUnit> TalUnitCurrency::allUnits() {
   std::shared_ptr<const std::vector<TalUnit>> units;
@@ -89,7 +89,6 @@ void TalUnitCurrency::setTimeLastUpdateUnix(std::optional<std::int64_t> time) {
 
 void TalUnitCurrency::updateRates(const ExchangeRateData::Rates& rates, std::int64_t timestamp,
                                   std::string snapshotBaseCode, std::string_view /*comments*/) {
-  const Decimal one = Decimal::fromString("1").value_or(Decimal(1));
   const std::string heldBase = upperCased(baseCode());
 
   // Built outside the lock; readers keep the old list until the swap.
@@ -98,7 +97,7 @@ void TalUnitCurrency::updateRates(const ExchangeRateData::Rates& rates, std::int
   for (const TalCurrency currency : TalCurrency::allCases()) {
     const auto rate = rates.find(currency.rawValue());
     if (rate == rates.end()) continue;
-    units->push_back(currencyUnit(currency, one, rate->second, currency.rawValue() == heldBase));
+    units->push_back(unitFor(currency, rate->second, currency.rawValue() == heldBase));
   }
 
   std::shared_ptr<const std::vector<TalUnit>> previous;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TalFoundation/currency/ExchangeRateData.h"
+#include "TalFoundation/currency/TalCurrency.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
@@ -33,6 +34,11 @@ class TalUnitCurrency {
   /// When the snapshot in use was made; absent before the first update.
   [[nodiscard]] static std::optional<std::int64_t> timeLastUpdateUnix();
   static void setTimeLastUpdateUnix(std::optional<std::int64_t> time);
+
+  /// The unit of `currency` at `rate` units per base unit: code as id, name
+  /// and symbol, coefficient 1 ÷ rate, base numerator rate. A zero rate gives
+  /// a NaN coefficient.
+  [[nodiscard]] static TalUnit unitFor(TalCurrency currency, const Decimal& rate, bool isBase = false);
 
   /// Replaces the units with one per TalCurrency found in `rates` (code C,
   /// rate R: coefficient 1 ÷ R, base numerator R), flagging as base the unit
