@@ -11,6 +11,8 @@
 #include <sstream>
 #include <utility>
 
+#include "TalFoundation/detail/Utf8.h"
+
 namespace tal::platform {
 namespace {
 
@@ -67,28 +69,21 @@ std::vector<std::string> namesForCurrentLocale() {
   return names;
 }
 
-// The reader validates the bytes of the document, but an escaped lone
-// surrogate (\udc00) still decodes to the bytes of one (ED A0..BF), which no
-// well-formed UTF-8 text holds.
-bool holdsSurrogate(std::string_view s) {
-  for (std::size_t i = 0; i + 1 < s.size(); ++i)
-    if (static_cast<unsigned char>(s[i]) == 0xED && static_cast<unsigned char>(s[i + 1]) >= 0xA0) return true;
-  return false;
-}
-
-bool holdsSurrogate(const Bundle& bundle, std::string_view developmentLocalization,
-                    const Bundle::Localizations& localizations) {
-  for (const auto& [key, value] : bundle.infoDictionary()) {
+// Whether any text read into the bundle holds an escaped lone surrogate.
+bool anyTextHoldsEncodedSurrogate(const Bundle::InfoDictionary& info, std::string_view developmentLocalization,
+                                  const Bundle::Localizations& localizations) {
+  using tal::detail::holdsEncodedSurrogate;
+  for (const auto& [key, value] : info) {
     const auto* s = std::get_if<std::string>(&value);
-    if (holdsSurrogate(key) || (s != nullptr && holdsSurrogate(*s))) return true;
+    if (holdsEncodedSurrogate(key) || (s != nullptr && holdsEncodedSurrogate(*s))) return true;
   }
-  if (holdsSurrogate(developmentLocalization)) return true;
+  if (holdsEncodedSurrogate(developmentLocalization)) return true;
   for (const auto& [name, tables] : localizations) {
-    if (holdsSurrogate(name)) return true;
+    if (holdsEncodedSurrogate(name)) return true;
     for (const auto& [tableName, table] : tables) {
-      if (holdsSurrogate(tableName)) return true;
+      if (holdsEncodedSurrogate(tableName)) return true;
       for (const auto& [key, value] : table)
-        if (holdsSurrogate(key) || holdsSurrogate(value)) return true;
+        if (holdsEncodedSurrogate(key) || holdsEncodedSurrogate(value)) return true;
     }
   }
   return false;
@@ -136,7 +131,9 @@ std::optional<Bundle> Bundle::fromJSON(std::string_view json) {
     if (!read) return std::nullopt;
     bundle.localizations_ = std::move(*read);
   }
-  if (holdsSurrogate(bundle, bundle.developmentLocalization_, bundle.localizations_)) return std::nullopt;
+  if (anyTextHoldsEncodedSurrogate(bundle.info_, bundle.developmentLocalization_, bundle.localizations_)) {
+    return std::nullopt;
+  }
   return bundle;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TalFoundation/currency/DecodingError.h"
+#include "TalFoundation/detail/Utf8.h"
 
 namespace tal::detail {
 
@@ -80,18 +81,12 @@ class Adaptor : public rapidjson::BaseReaderHandler<rapidjson::UTF8<>, Adaptor> 
       return false;
     }
   }
-  // The reader checks the bytes of the document, but an escape of a lone
-  // low surrogate (\udc00) still comes out as the three bytes of one, which
-  // no UTF-8 text holds (ED A0..BF); nothing else escaped can be ill-formed.
+  // Nothing escaped but a lone surrogate can make a string ill-formed.
   bool wellFormed(const char* text, SizeType length) {
-    for (SizeType i = 0; i + 1 < length; ++i) {
-      if (static_cast<unsigned char>(text[i]) == 0xED && static_cast<unsigned char>(text[i + 1]) >= 0xA0) {
-        parked_ = std::make_exception_ptr(
-            DecodingError(DecodingError::Kind::dataCorrupted, path(), "a string escapes a lone surrogate"));
-        return false;
-      }
-    }
-    return true;
+    if (!holdsEncodedSurrogate(std::string_view(text, length))) return true;
+    parked_ = std::make_exception_ptr(
+        DecodingError(DecodingError::Kind::dataCorrupted, path(), "a string escapes a lone surrogate"));
+    return false;
   }
   bool enter() {
     if (++depth_ <= kMaxJsonDepth) return true;
