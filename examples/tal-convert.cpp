@@ -232,11 +232,6 @@ class JsonOut {
   bool ok_ = true;
 };
 
-/// A unit given by its id ("length_km"), its symbol, or its name in any case.
-std::optional<tal::TalUnit> findUnit(std::string_view text, const std::vector<tal::TalUnit>& units) {
-  return tal::example::findUnit(text, units);
-}
-
 int list(std::string_view raw, bool json) {
   const auto category = tal::TalUnitCategory::fromRawValue(raw);
   if (!category) {
@@ -297,8 +292,8 @@ int convert(std::string_view valueText, std::string_view fromText, std::string_v
   for (const auto& category : tal::TalUnitCategory::allCases()) {
     if (only && category != *only) continue;
     const auto units = category.getUnits();
-    const auto from = findUnit(fromText, units);
-    const auto to = findUnit(toText, units);
+    const auto from = tal::example::findUnit(fromText, units);
+    const auto to = tal::example::findUnit(toText, units);
     if (!from || !to) continue;
     const auto result = tal::TalMeasurement::convert(*value, *from, *to);
     if (!result) break;
