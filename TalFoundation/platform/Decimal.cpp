@@ -1,6 +1,7 @@
 #include "TalFoundation/platform/Decimal.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -61,6 +62,91 @@ Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, b
   return A::make({q, exponent, negative, false});
 }
 
+// Products in base 10^19. A 38-digit coefficient is two such digits, so the
+// four partial products and their carries are independent short divisions,
+// and cutting the product to 38 digits divides a single digit, where cutting
+// a binary product would chain a division through every word.
+constexpr std::uint64_t kDigit19 = detail::kPow10Word[19];
+
+struct Digits19 {
+  std::uint64_t high;
+  std::uint64_t low;
+};
+
+/// x = high·10^19 + low, for x < 10^38.
+Digits19 splitDigits19(uint128 x) noexcept {
+  std::uint64_t low = 0;
+  const std::uint64_t high = detail::divideWord(static_cast<std::uint64_t>(x >> 64), static_cast<std::uint64_t>(x),
+                                                detail::kPow10Reciprocal[19], low);
+  return {high, low};
+}
+
+/// Keeps a sum of three digits below 10^19; returns what carries over.
+std::uint64_t carryDigit19(uint128& sum) noexcept {
+  const std::uint64_t carry = std::uint64_t{sum >= kDigit19} + std::uint64_t{sum >= 2 * static_cast<uint128>(kDigit19)};
+  sum -= static_cast<uint128>(carry) * kDigit19;
+  return carry;
+}
+
+struct RoundedProduct {
+  uint128 coefficient;  // a·b rounded half to even to 38 digits
+  int cut;              // digits removed
+};
+
+RoundedProduct roundedProduct(uint128 a, uint128 b) noexcept {
+  const Digits19 x = splitDigits19(a);
+  const Digits19 y = splitDigits19(b);
+  const Digits19 p00 = splitDigits19(static_cast<uint128>(x.low) * y.low);
+  const Digits19 p01 = splitDigits19(static_cast<uint128>(x.low) * y.high);
+  const Digits19 p10 = splitDigits19(static_cast<uint128>(x.high) * y.low);
+  const Digits19 p11 = splitDigits19(static_cast<uint128>(x.high) * y.high);
+  // d[0] is the lowest base-10^19 digit of the product.
+  std::array<std::uint64_t, 4> d{};
+  d[0] = p00.low;
+  uint128 sum = static_cast<uint128>(p00.high) + p01.low + p10.low;
+  std::uint64_t carry = carryDigit19(sum);
+  d[1] = static_cast<std::uint64_t>(sum);
+  sum = static_cast<uint128>(p01.high) + p10.high + p11.low + carry;
+  carry = carryDigit19(sum);
+  d[2] = static_cast<std::uint64_t>(sum);
+  d[3] = p11.high + carry;  // below 10^19, as a·b < 10^76
+
+  std::size_t top = 3;
+  while (top > 0 && d[top] == 0) --top;
+  const int digits = 19 * static_cast<int>(top) + detail::digitCount(static_cast<uint128>(d[top]));
+  if (digits <= kMaxDigits) return {static_cast<uint128>(d[1]) * kDigit19 + d[0], 0};
+
+  // Cut k = 19·m + j digits: the kept digits end inside d[m], whose low j
+  // decimal digits decide the rounding (all of d[m - 1] when j is 0).
+  const int cut = digits - kMaxDigits;
+  const auto m = static_cast<std::size_t>(cut / 19);
+  const auto j = static_cast<std::size_t>(cut % 19);
+  bool sticky = false;
+  for (std::size_t i = 0; i + (j == 0 ? 1 : 0) < m; ++i) sticky |= d[i] != 0;
+  uint128 q = 0;
+  std::uint64_t dropped = 0;
+  std::uint64_t half = 0;
+  if (j == 0) {
+    q = static_cast<uint128>(d[m + 1]) * kDigit19 + d[m];
+    dropped = d[m - 1];
+    half = kDigit19 / 2;
+  } else {
+    const std::uint64_t above = m + 2 < d.size() ? d[m + 2] : 0;
+    q = static_cast<uint128>(above) * kPow10[38 - j] + static_cast<uint128>(d[m + 1]) * detail::kPow10Word[19 - j] +
+        d[m] / detail::kPow10Word[j];
+    dropped = d[m] % detail::kPow10Word[j];
+    half = 5 * detail::kPow10Word[j - 1];
+  }
+  int removed = cut;
+  if (dropped > half || (dropped == half && (sticky || (q & 1) != 0))) {
+    if (++q == kPow10[kMaxDigits]) {
+      q = kPow10[kMaxDigits - 1];
+      ++removed;
+    }
+  }
+  return {q, removed};
+}
+
 Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
   const Decimal bSigned = negateB ? -b : b;
@@ -110,10 +196,14 @@ Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
   if (a.isZero() || b.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
   const std::int64_t exponent = A::exponent(a) + A::exponent(b);
-  const auto product = detail::multiply(WideInt<2>::from(A::coefficient(a)), WideInt<2>::from(A::coefficient(b)));
-  if (product.fitsIn128() && product.low128() < kPow10[kMaxDigits])
-    return A::make({product.low128(), exponent, negative, false});
-  return roundToDecimal(product, exponent, negative);
+  const uint128 ca = A::coefficient(a);
+  const uint128 cb = A::coefficient(b);
+  if ((ca >> 64) == 0 && (cb >> 64) == 0) {
+    const uint128 product = static_cast<uint128>(static_cast<std::uint64_t>(ca)) * static_cast<std::uint64_t>(cb);
+    if (product < kPow10[kMaxDigits]) return A::make({product, exponent, negative, false});
+  }
+  const RoundedProduct p = roundedProduct(ca, cb);
+  return A::make({p.coefficient, exponent + p.cut, negative, false});
 }
 
 Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
