@@ -10,11 +10,6 @@ function(tal_target_options target)
     target_compile_options(${target} PRIVATE -fsanitize=${TALFOUNDATION_DEV_SANITIZERS}
                                              -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=${TALFOUNDATION_DEV_SANITIZERS})
-    # GCC warns that ThreadSanitizer does not model standalone fences, which
-    # Asio's headers use; the warning is about them, not about our code.
-    if(TALFOUNDATION_DEV_SANITIZERS MATCHES "thread" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-      target_compile_options(${target} PRIVATE -Wno-tsan)
-    endif()
   endif()
 endfunction()
 
