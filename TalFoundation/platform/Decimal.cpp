@@ -219,7 +219,13 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   const uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
   const uint128 leadB = cb * kPow10[static_cast<std::size_t>(kMaxDigits - nb)];
   const int shift = kMaxDigits - 1 + nb - na + (leadA >= leadB ? 0 : 1);
-  const WideInt<4> dividend = detail::scaleByPow10(WideInt<4>::from(ca), shift);
+  // ca·10^shift as one product of two coefficient-sized factors: the part of
+  // the scale beyond 38 places leaves ca below 10^38, since the dividend has
+  // at most 76 digits.
+  const int wide = std::min(shift, kMaxDigits);
+  const uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
+  const WideInt<4> dividend =
+      detail::multiply(WideInt<2>::from(scaled), WideInt<2>::from(kPow10[static_cast<std::size_t>(wide)]));
   auto [q, r] = detail::divide(dividend, cb);
   std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
   if (r != 0) {

@@ -258,9 +258,14 @@ struct Division128 {
 inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
   const auto dHi = static_cast<std::uint64_t>(divisor >> 64);
   if (dHi == 0) {
-    WideInt<4> q = a;
-    const std::uint64_t r = divideInPlace(q, static_cast<std::uint64_t>(divisor));
-    return {q.low128(), r};
+    // With the quotient below 2^128, a.w[3] is zero and a.w[2] is below the
+    // divisor: two word divisions remain. (Words are read one by one; copying
+    // `a` whole would reload it in halves it was not stored in.)
+    const auto d = static_cast<std::uint64_t>(divisor);
+    std::uint64_t r = a.w[2];
+    const std::uint64_t q1 = divideWord(r, a.w[1], d, r);
+    const std::uint64_t q0 = divideWord(r, a.w[0], d, r);
+    return {(static_cast<uint128>(q1) << 64) | q0, r};
   }
   const int shift = std::countl_zero(dHi);
   const uint128 d = divisor << shift;
@@ -273,8 +278,10 @@ inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
   }
   // Every estimate divides by the same top word: take its reciprocal once.
   const WordReciprocal top = reciprocalOf(v1);
-  std::array<std::uint64_t, 3> q{};
-  for (std::size_t j = 3; j-- > 0;) {
+  // A quotient below 2^128 has no third word: u[2..4] is already below the
+  // divisor, so the long division starts one word lower.
+  std::array<std::uint64_t, 2> q{};
+  for (std::size_t j = 2; j-- > 0;) {
     // u[j+2] <= v1 since the running remainder is below the divisor.
     std::uint64_t qhat = ~std::uint64_t{0};
     std::uint64_t rhat = 0;
