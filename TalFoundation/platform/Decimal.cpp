@@ -147,43 +147,61 @@ RoundedProduct roundedProduct(uint128 a, uint128 b) noexcept {
   return {q, removed};
 }
 
+/// A 38-digit coefficient's sum with another, below 2·10^38, rounded half to
+/// even when it reaches a 39th digit.
+Decimal roundedSum(uint128 sum, std::int64_t exponent, bool negative) noexcept {
+  if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negative, false});
+  WideInt<2> value = WideInt<2>::from(sum);
+  const std::uint64_t digit = detail::dropDigit(value);
+  uint128 q = value.low128();
+  if (digit > 5 || (digit == 5 && (q & 1) != 0)) ++q;
+  if (q == kPow10[kMaxDigits]) return A::make({kPow10[kMaxDigits - 1], exponent + 2, negative, false});
+  return A::make({q, exponent + 1, negative, false});
+}
+
 Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
-  const Decimal bSigned = negateB ? -b : b;
-  if (b.isZero()) return a;
-  if (a.isZero()) return bSigned;
+  // The operands as plain fields: copying a Decimal whole right after it was
+  // written field by field stalls the load.
+  struct Term {
+    uint128 c;
+    std::int64_t e;
+    bool negative;
+    int digits;
+  };
+  const Term ta{A::coefficient(a), A::exponent(a), a.isNegative(), detail::digitCount(A::coefficient(a))};
+  const Term tb{A::coefficient(b), A::exponent(b), b.isNegative() != negateB, detail::digitCount(A::coefficient(b))};
+  if (tb.c == 0) return a;
+  if (ta.c == 0) return A::make({tb.c, tb.e, tb.negative, false});
   // An addend 40 or more digits below the other's leading digit cannot move
   // the rounded sum away from the larger one.
-  const std::int64_t adjA = adjustedExponent(a);
-  const std::int64_t adjB = adjustedExponent(b);
+  const std::int64_t adjA = ta.e + ta.digits;
+  const std::int64_t adjB = tb.e + tb.digits;
   if (adjA - adjB >= 40) return a;
-  if (adjB - adjA >= 40) return bSigned;
+  if (adjB - adjA >= 40) return A::make({tb.c, tb.e, tb.negative, false});
 
   // x has the larger exponent and is scaled down to y's.
-  const bool aFirst = A::exponent(a) >= A::exponent(b);
-  const Decimal& x = aFirst ? a : bSigned;
-  const Decimal& y = aFirst ? bSigned : a;
-  const uint128 cx = A::coefficient(x);
-  const uint128 cy = A::coefficient(y);
-  const int shift = static_cast<int>(A::exponent(x) - A::exponent(y));
-  const std::int64_t exponent = A::exponent(y);
-  const bool same = x.isNegative() == y.isNegative();
+  const Term& x = ta.e >= tb.e ? ta : tb;
+  const Term& y = ta.e >= tb.e ? tb : ta;
+  const int shift = static_cast<int>(x.e - y.e);
+  const bool same = x.negative == y.negative;
 
-  if (detail::digitCount(cx) + shift <= kMaxDigits) {
-    const uint128 sx = cx * kPow10[static_cast<std::size_t>(shift)];
-    if (same) return roundToDecimal(WideInt<2>::from(sx + cy), exponent, x.isNegative());
-    if (sx >= cy) return A::make({sx - cy, exponent, x.isNegative(), false});
-    return A::make({cy - sx, exponent, y.isNegative(), false});
+  if (x.digits + shift <= kMaxDigits) {
+    const uint128 sx = x.c * kPow10[static_cast<std::size_t>(shift)];
+    if (same) return roundedSum(sx + y.c, y.e, x.negative);
+    if (sx >= y.c) return A::make({sx - y.c, y.e, x.negative, false});
+    return A::make({y.c - sx, y.e, y.negative, false});
   }
-  WideInt<4> sx = detail::scaleByPow10(WideInt<4>::from(cx), shift);
-  const WideInt<4> wy = WideInt<4>::from(cy);
+  WideInt<4> sx = detail::scaleByPow10(WideInt<4>::from(x.c), shift);
+  const WideInt<4> wy = WideInt<4>::from(y.c);
+  // Without a common sign, sx has more digits than any 38-digit y, so x
+  // dominates.
   if (same) {
     detail::addInPlace(sx, wy);
-    return roundToDecimal(sx, exponent, x.isNegative());
+  } else {
+    detail::subInPlace(sx, wy);
   }
-  // Here sx has more digits than any 38-digit cy, so x dominates.
-  detail::subInPlace(sx, wy);
-  return roundToDecimal(sx, exponent, x.isNegative());
+  return roundToDecimal(sx, y.e, x.negative);
 }
 
 }  // namespace
