@@ -44,12 +44,14 @@ TARGETS = [
 # the run misses. Kept beside the targets so both change together.
 WHY_MISSED = {
     "BM_DecimalAdd": "two 38-digit operands carry into a 39th digit, so the sum is rounded: a divide by ten "
-                     "across two words, on top of sign and exponent handling that double does in hardware.",
+                     "across two words, after digit counts, alignment and sign handling that double does in "
+                     "hardware.",
     "BM_DecimalMultiply38Digits": "the product is formed in base 10^19, so it takes six short divisions (two "
                                   "to split the operands, four to carry the partial products) before the one that "
                                   "rounds; they are independent, but each costs two multiplications.",
-    "BM_DecimalDivide38Digits": "a long division of a 76-digit dividend by a two-word divisor, three quotient words "
-                                "each estimated and corrected in turn.",
+    "BM_DecimalDivide38Digits": "a long division of a 76-digit dividend by a two-word divisor: two quotient words, "
+                                "each estimated with a reciprocal of the divisor's top word (itself a hardware "
+                                "divide) and corrected in turn.",
     "BM_DecimalFromString": "digits are read one at a time with the rounding state kept for the 39th; a 15-digit "
                             "text costs about as much as double's from_chars.",
     "BM_DecimalDescription": "the text is longer than the 15 bytes a std::string holds inline, so each call "
