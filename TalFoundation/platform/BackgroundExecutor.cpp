@@ -118,8 +118,10 @@ class WorkerPool {
 
 WorkerPool& pool() {
   // Two threads: conversions are short, and the app's phones have few cores.
+  // On a single core a looking thread would only delay the caller.
   // Destroyed (stopped and joined) with the other statics at exit.
-  static WorkerPool instance(2, std::chrono::microseconds(20));
+  static WorkerPool instance(2, std::thread::hardware_concurrency() > 1 ? std::chrono::microseconds(20)
+                                                                        : std::chrono::microseconds(0));
   return instance;
 }
 
