@@ -62,10 +62,11 @@ Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, b
   return A::make({q, exponent, negative, false});
 }
 
-// Products in base 10^19. A 38-digit coefficient is two such digits, so the
-// four partial products and their carries are independent short divisions,
-// and cutting the product to 38 digits divides a single digit, where cutting
-// a binary product would chain a division through every word.
+// Products and far-apart sums in base 10^19. A 38-digit coefficient is two
+// such digits, so the four partial products and their carries are
+// independent short divisions, scaling by a power of ten is mostly a move of
+// whole digits, and cutting a result to 38 digits divides a single digit,
+// where cutting a binary number would chain a division through every word.
 constexpr std::uint64_t kDigit19 = detail::kPow10Word[19];
 
 struct Digits19 {
@@ -88,30 +89,16 @@ std::uint64_t carryDigit19(uint128& sum) noexcept {
   return carry;
 }
 
-struct RoundedProduct {
-  uint128 coefficient;  // a·b rounded half to even to 38 digits
+struct RoundedCoefficient {
+  uint128 coefficient;  // rounded half to even to 38 digits
   int cut;              // digits removed
 };
 
-RoundedProduct roundedProduct(uint128 a, uint128 b) noexcept {
-  const Digits19 x = splitDigits19(a);
-  const Digits19 y = splitDigits19(b);
-  const Digits19 p00 = splitDigits19(static_cast<uint128>(x.low) * y.low);
-  const Digits19 p01 = splitDigits19(static_cast<uint128>(x.low) * y.high);
-  const Digits19 p10 = splitDigits19(static_cast<uint128>(x.high) * y.low);
-  const Digits19 p11 = splitDigits19(static_cast<uint128>(x.high) * y.high);
-  // d[0] is the lowest base-10^19 digit of the product.
-  std::array<std::uint64_t, 4> d{};
-  d[0] = p00.low;
-  uint128 sum = static_cast<uint128>(p00.high) + p01.low + p10.low;
-  std::uint64_t carry = carryDigit19(sum);
-  d[1] = static_cast<std::uint64_t>(sum);
-  sum = static_cast<uint128>(p01.high) + p10.high + p11.low + carry;
-  carry = carryDigit19(sum);
-  d[2] = static_cast<std::uint64_t>(sum);
-  d[3] = p11.high + carry;  // below 10^19, as a·b < 10^76
-
-  std::size_t top = 3;
+/// Rounds an exact value, given as base-10^19 digits from the lowest, to 38
+/// decimal digits.
+template <std::size_t N>
+RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept {
+  std::size_t top = N - 1;
   while (top > 0 && d[top] == 0) --top;
   const int digits = 19 * static_cast<int>(top) + detail::digitCount(static_cast<uint128>(d[top]));
   if (digits <= kMaxDigits) return {static_cast<uint128>(d[1]) * kDigit19 + d[0], 0};
@@ -131,7 +118,7 @@ RoundedProduct roundedProduct(uint128 a, uint128 b) noexcept {
     dropped = d[m - 1];
     half = kDigit19 / 2;
   } else {
-    const std::uint64_t above = m + 2 < d.size() ? d[m + 2] : 0;
+    const std::uint64_t above = m + 2 < N ? d[m + 2] : 0;
     q = static_cast<uint128>(above) * kPow10[38 - j] + static_cast<uint128>(d[m + 1]) * detail::kPow10Word[19 - j] +
         d[m] / detail::kPow10Word[j];
     dropped = d[m] % detail::kPow10Word[j];
@@ -145,6 +132,59 @@ RoundedProduct roundedProduct(uint128 a, uint128 b) noexcept {
     }
   }
   return {q, removed};
+}
+
+RoundedCoefficient roundedProduct(uint128 a, uint128 b) noexcept {
+  const Digits19 x = splitDigits19(a);
+  const Digits19 y = splitDigits19(b);
+  const Digits19 p00 = splitDigits19(static_cast<uint128>(x.low) * y.low);
+  const Digits19 p01 = splitDigits19(static_cast<uint128>(x.low) * y.high);
+  const Digits19 p10 = splitDigits19(static_cast<uint128>(x.high) * y.low);
+  const Digits19 p11 = splitDigits19(static_cast<uint128>(x.high) * y.high);
+  std::array<std::uint64_t, 4> d{};
+  d[0] = p00.low;
+  uint128 sum = static_cast<uint128>(p00.high) + p01.low + p10.low;
+  std::uint64_t carry = carryDigit19(sum);
+  d[1] = static_cast<std::uint64_t>(sum);
+  sum = static_cast<uint128>(p01.high) + p10.high + p11.low + carry;
+  carry = carryDigit19(sum);
+  d[2] = static_cast<std::uint64_t>(sum);
+  d[3] = p11.high + carry;  // below 10^19, as a·b < 10^76
+  return roundDigits19(d);
+}
+
+/// x·10^shift ± y rounded to 38 digits, for coefficients below 10^38 where
+/// x·10^shift has more than 38 digits (so it outweighs y) and shift < 77.
+/// In base 10^19 the scale is a whole-digit move and one short multiply.
+RoundedCoefficient roundedScaledSum(uint128 x, int shift, uint128 y, bool subtract) noexcept {
+  const auto whole = static_cast<std::size_t>(shift / 19);
+  const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(shift % 19)];
+  const Digits19 xs = splitDigits19(x);
+  const Digits19 low = splitDigits19(static_cast<uint128>(xs.low) * scale);
+  const Digits19 high = splitDigits19(static_cast<uint128>(xs.high) * scale);
+  std::array<std::uint64_t, 7> d{};
+  uint128 middle = static_cast<uint128>(low.high) + high.low;
+  const std::uint64_t carry = carryDigit19(middle);
+  d[whole] = low.low;
+  d[whole + 1] = static_cast<std::uint64_t>(middle);
+  d[whole + 2] = high.high + carry;
+
+  const Digits19 ys = splitDigits19(y);
+  const std::array<std::uint64_t, 2> yDigits{ys.low, ys.high};
+  std::uint64_t pending = 0;  // carry, or borrow when subtracting
+  for (std::size_t i = 0; i < d.size(); ++i) {
+    const std::uint64_t change = (i < yDigits.size() ? yDigits[i] : 0) + pending;
+    if (change == 0 && i >= yDigits.size()) break;
+    if (subtract) {
+      pending = d[i] < change ? 1 : 0;
+      d[i] = d[i] + (pending != 0 ? kDigit19 : 0) - change;  // below 10^19; any wrap cancels
+    } else {
+      const uint128 total = static_cast<uint128>(d[i]) + change;
+      pending = total >= kDigit19 ? 1 : 0;
+      d[i] = static_cast<std::uint64_t>(total - (pending != 0 ? kDigit19 : 0));
+    }
+  }
+  return roundDigits19(d);
 }
 
 /// A 38-digit coefficient's sum with another, below 2·10^38, rounded half to
@@ -192,16 +232,8 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
     if (sx >= y.c) return A::make({sx - y.c, y.e, x.negative, false});
     return A::make({y.c - sx, y.e, y.negative, false});
   }
-  WideInt<4> sx = detail::scaleByPow10(WideInt<4>::from(x.c), shift);
-  const WideInt<4> wy = WideInt<4>::from(y.c);
-  // Without a common sign, sx has more digits than any 38-digit y, so x
-  // dominates.
-  if (same) {
-    detail::addInPlace(sx, wy);
-  } else {
-    detail::subInPlace(sx, wy);
-  }
-  return roundToDecimal(sx, y.e, x.negative);
+  const RoundedCoefficient r = roundedScaledSum(x.c, shift, y.c, !same);
+  return A::make({r.coefficient, y.e + r.cut, x.negative, false});
 }
 
 }  // namespace
@@ -220,7 +252,7 @@ Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
     const uint128 product = static_cast<uint128>(static_cast<std::uint64_t>(ca)) * static_cast<std::uint64_t>(cb);
     if (product < kPow10[kMaxDigits]) return A::make({product, exponent, negative, false});
   }
-  const RoundedProduct p = roundedProduct(ca, cb);
+  const RoundedCoefficient p = roundedProduct(ca, cb);
   return A::make({p.coefficient, exponent + p.cut, negative, false});
 }
 

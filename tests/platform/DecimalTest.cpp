@@ -29,6 +29,31 @@ TEST(DecimalArithmetic, DecimalFractionsAddExactly) {
   EXPECT_EQ((1.5_dec * Decimal(1000)).description(), "1500");
 }
 
+// Sums whose operands sit up to 76 places apart, where the smaller one only
+// decides the last digit or the rounding. Expected values from Python's
+// decimal module (38 digits, half to even).
+TEST(DecimalArithmetic, SumsOfFarApartOperandsRoundOnce) {
+  struct Case {
+    const char* a;
+    const char* b;
+    const char* sum;
+  };
+  const Case cases[] = {
+      {"1E+76", "-9.9999999999999999999999999999999999999E+37", "9.9999999999999999999999999999999999999E+75"},
+      {"1E+76", "5.0000000000000000000000000000000000000E+37", "1E+76"},  // tie, stays even
+      {"9.9999999999999999999999999999999999999E+75", "5E+37", "1.0000000000000000000000000000000000000E+76"},
+      {"1.2345678901234567890123456789012345678", "273.15", "274.38456789012345678901234567890123457"},
+      {"1.2345678901234567890123456789012345678", "-459.67", "-458.43543210987654321098765432109876543"},
+      {"1E+38", "-1", "99999999999999999999999999999999999999"},  // the borrow runs through every digit
+      {"1E+57", "-1", "1.0000000000000000000000000000000000000E+57"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(dec(c.a) + dec(c.b), dec(c.sum)) << c.a << " + " << c.b;
+    EXPECT_EQ(dec(c.b) + dec(c.a), dec(c.sum)) << c.b << " + " << c.a;
+    EXPECT_EQ(-dec(c.a) - dec(c.b), -dec(c.sum)) << "-" << c.a << " - " << c.b;
+  }
+}
+
 TEST(DecimalArithmetic, DivisionByZeroAndNaNOperandsGiveNaN) {
   const Decimal nan = Decimal::nan();
   for (const Decimal& r : {Decimal(1) / Decimal(0), Decimal(0) / Decimal(0), nan + Decimal(1), Decimal(1) - nan,
