@@ -16,9 +16,19 @@ const Decimal kB = Decimal::fromString("9.8765432109876543210987654321098765432"
 // Table-sized operands: a catalogue factor times a typed value.
 const Decimal kFactor = Decimal::fromString("0.3048").value();
 const Decimal kValue = Decimal::fromString("1.5").value();
+// An offset far below a 38-digit value's last place: the sum has to be
+// aligned across 36 places and rounded.
+const Decimal kOffset = Decimal::fromString("273.15").value();
 
 void BM_DecimalAdd(benchmark::State& state) {
   Decimal a = kA, b = kB;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a + b);
+  }
+}
+void BM_DecimalAddFarApart(benchmark::State& state) {
+  Decimal a = kA, b = kOffset;
   for (auto _ : state) {
     benchmark::DoNotOptimize(a);
     benchmark::DoNotOptimize(a + b);
@@ -105,6 +115,7 @@ void BM_DoubleToChars(benchmark::State& state) {
 }
 
 BENCHMARK(BM_DecimalAdd);
+BENCHMARK(BM_DecimalAddFarApart);
 BENCHMARK(BM_DoubleAdd);
 BENCHMARK(BM_DecimalMultiply38Digits);
 BENCHMARK(BM_DecimalMultiplyShort);
