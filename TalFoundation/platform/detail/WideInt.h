@@ -249,8 +249,65 @@ constexpr std::uint64_t dropDigit(WideInt<N>& a) noexcept {
   return divideInPlace(a, kPow10Reciprocal[1]);
 }
 
+/// A normalized two-word divisor with the reciprocal that turns dividing a
+/// three-word number by it into two multiplications (Möller and Granlund,
+/// "Improved division by invariant integers", 2011, algorithms 5 and 6).
+struct TwoWordReciprocal {
+  std::uint64_t d1;       // top word, top bit set
+  std::uint64_t d0;
+  std::uint64_t inverse;  // floor((2^192 - 1) / (d1·2^64 + d0)) - 2^64
+};
+
+inline TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexcept {
+  std::uint64_t v = reciprocalOf(d1).inverse;
+  // Adjust the reciprocal of d1 alone for the low word, first for d1·v + d0 ...
+  std::uint64_t p = d1 * v + d0;
+  if (p < d0) {
+    --v;
+    if (p >= d1) {
+      --v;
+      p -= d1;
+    }
+    p -= d1;
+  }
+  // ... then for the high half of v·d0.
+  const uint128 t = static_cast<uint128>(v) * d0;
+  const auto t1 = static_cast<std::uint64_t>(t >> 64);
+  const auto t0 = static_cast<std::uint64_t>(t);
+  p += t1;
+  if (p < t1) {
+    --v;
+    if (p > d1 || (p == d1 && t0 >= d0)) --v;
+  }
+  return {d1, d0, v};
+}
+
+/// ⟨u2, u1, u0⟩ / ⟨d1, d0⟩ for ⟨u2, u1⟩ below the divisor; the remainder
+/// replaces ⟨u1, u0⟩ in `remainder`.
+inline std::uint64_t divide3by2(std::uint64_t u2, std::uint64_t u1, std::uint64_t u0, const TwoWordReciprocal& d,
+                                uint128& remainder) noexcept {
+  const uint128 divisor = (static_cast<uint128>(d.d1) << 64) | d.d0;
+  const uint128 estimate = static_cast<uint128>(d.inverse) * u2 + ((static_cast<uint128>(u2) << 64) | u1);
+  auto q1 = static_cast<std::uint64_t>(estimate >> 64);
+  const auto q0 = static_cast<std::uint64_t>(estimate);
+  const std::uint64_t r1 = u1 - q1 * d.d1;
+  // All below is modulo 2^128.
+  uint128 r = ((static_cast<uint128>(r1) << 64) | u0) - static_cast<uint128>(d.d0) * q1 - divisor;
+  ++q1;
+  if (static_cast<std::uint64_t>(r >> 64) >= q0) {
+    --q1;
+    r += divisor;
+  }
+  if (r >= divisor) {  // rare
+    ++q1;
+    r -= divisor;
+  }
+  remainder = r;
+  return q1;
+}
+
 /// Quotient and remainder of a 4-word number by a 2-word divisor, for
-/// quotients below 2^128 (Knuth's algorithm D on 64-bit digits).
+/// quotients below 2^128.
 struct Division128 {
   uint128 quotient;
   uint128 remainder;
@@ -267,67 +324,22 @@ inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
     const std::uint64_t q0 = divideWord(r, a.w[0], d, r);
     return {(static_cast<uint128>(q1) << 64) | q0, r};
   }
+  // Normalize so the divisor's top bit is set. A quotient below 2^128 leaves
+  // the shifted dividend's top word zero and its next two below the divisor,
+  // so two quotient words remain, each from three words of the dividend.
   const int shift = std::countl_zero(dHi);
   const uint128 d = divisor << shift;
-  const std::uint64_t v1 = static_cast<std::uint64_t>(d >> 64);
-  const std::uint64_t v0 = static_cast<std::uint64_t>(d);
-  std::array<std::uint64_t, 5> u{};
+  std::array<std::uint64_t, 4> u{};
   for (std::size_t i = 0; i < 4; ++i) {
     u[i] |= a.w[i] << shift;
-    if (shift != 0) u[i + 1] = a.w[i] >> (64 - shift);
+    if (shift != 0 && i + 1 < 4) u[i + 1] = a.w[i] >> (64 - shift);
   }
-  // Every estimate divides by the same top word: take its reciprocal once.
-  const WordReciprocal top = reciprocalOf(v1);
-  // A quotient below 2^128 has no third word: u[2..4] is already below the
-  // divisor, so the long division starts one word lower.
-  std::array<std::uint64_t, 2> q{};
-  for (std::size_t j = 2; j-- > 0;) {
-    // u[j+2] <= v1 since the running remainder is below the divisor.
-    std::uint64_t qhat = ~std::uint64_t{0};
-    std::uint64_t rhat = 0;
-    bool rhatFits = true;
-    if (u[j + 2] < v1) {
-      qhat = divideWord(u[j + 2], u[j + 1], top, rhat);
-    } else {
-      const uint128 r = static_cast<uint128>(u[j + 1]) + v1;
-      rhat = static_cast<std::uint64_t>(r);
-      rhatFits = (r >> 64) == 0;
-    }
-    // At most two corrections (Knuth, Theorem B).
-    while (rhatFits && static_cast<uint128>(qhat) * v0 > ((static_cast<uint128>(rhat) << 64) | u[j])) {
-      --qhat;
-      const uint128 r = static_cast<uint128>(rhat) + v1;
-      rhat = static_cast<std::uint64_t>(r);
-      rhatFits = (r >> 64) == 0;
-    }
-    // u[j..j+2] -= qhat × (v1, v0)
-    const std::uint64_t qd = qhat;
-    const uint128 p0 = static_cast<uint128>(qd) * v0;
-    const uint128 p1 = static_cast<uint128>(qd) * v1 + (p0 >> 64);
-    const std::array<std::uint64_t, 3> sub{static_cast<std::uint64_t>(p0), static_cast<std::uint64_t>(p1),
-                                           static_cast<std::uint64_t>(p1 >> 64)};
-    std::uint64_t borrow = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-      const std::uint64_t x = u[j + i];
-      u[j + i] = x - sub[i] - borrow;
-      borrow = (x < sub[i] || (x == sub[i] && borrow != 0)) ? 1 : 0;
-    }
-    if (borrow != 0) {  // qhat was one too large: add the divisor back
-      --qhat;
-      std::uint64_t carry = 0;
-      const std::array<std::uint64_t, 2> v{v0, v1};
-      for (std::size_t i = 0; i < 2; ++i) {
-        const uint128 s = static_cast<uint128>(u[j + i]) + v[i] + carry;
-        u[j + i] = static_cast<std::uint64_t>(s);
-        carry = static_cast<std::uint64_t>(s >> 64);
-      }
-      u[j + 2] += carry;
-    }
-    q[j] = qhat;
-  }
-  const uint128 rem = ((static_cast<uint128>(u[1]) << 64) | u[0]) >> shift |
-                      (shift != 0 ? static_cast<uint128>(u[2]) << (128 - shift) : 0);
-  return {(static_cast<uint128>(q[1]) << 64) | q[0], rem};
+  const TwoWordReciprocal reciprocal = reciprocalOf(static_cast<std::uint64_t>(d >> 64), static_cast<std::uint64_t>(d));
+  uint128 r = 0;
+  const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
+  const std::uint64_t q0 =
+      divide3by2(static_cast<std::uint64_t>(r >> 64), static_cast<std::uint64_t>(r), u[0], reciprocal, r);
+  return {(static_cast<uint128>(q1) << 64) | q0, r >> shift};
 }
 
 }  // namespace tal::platform::detail
