@@ -40,40 +40,55 @@ Angle angleOf(const platform::Unit& unit) {
 
 constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
 
-/// Absent means "take the generic road".
-std::optional<std::optional<Decimal>> angle(const Decimal& value, const platform::Unit& from,
-                                            const platform::Unit& to) {
-  if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
-    return std::nullopt;
-  const Decimal pi = Decimal::pi();
-  Decimal degrees;
-  switch (angleOf(from)) {
-    case Angle::degrees: degrees = value; break;
-    case Angle::arcMinutes: degrees = value / k60; break;
-    case Angle::arcSeconds: degrees = value / k3600; break;
-    case Angle::radians: degrees = (value * k180) / pi; break;
-    case Angle::gradians: degrees = value * k0_9; break;
-    case Angle::revolutions: degrees = value * k360; break;
-    case Angle::other: {
-      // A caller's own angle unit: let the platform measurement convert it.
-      const auto asDouble = toDouble(value);
-      if (!asDouble) return std::nullopt;
-      const auto inDegrees = platform::Measurement(*asDouble, from).convertedTo(platform::UnitAngle::degrees());
-      const auto exact = inDegrees ? toExactDecimal(inDegrees->value()) : std::nullopt;
-      if (!exact) return std::nullopt;
-      degrees = *exact;
-      break;
-    }
-  }
-  switch (angleOf(to)) {
-    case Angle::degrees: return std::optional<Decimal>(degrees);
-    case Angle::arcMinutes: return std::optional<Decimal>(degrees * k60);
-    case Angle::arcSeconds: return std::optional<Decimal>(degrees * k3600);
-    case Angle::radians: return std::optional<Decimal>((degrees * pi) / k180);
-    case Angle::gradians: return std::optional<Decimal>(degrees / k0_9);
-    case Angle::revolutions: return std::optional<Decimal>(degrees / k360);
+// The exact roads return their results by value, so each lands where the
+// caller keeps it: copying a just-computed Decimal whole costs more than a
+// short multiply on the machines we measured.
+Decimal toDegrees(const Decimal& value, Angle from) {
+  switch (from) {
+    case Angle::degrees: return value;
+    case Angle::arcMinutes: return value / k60;
+    case Angle::arcSeconds: return value / k3600;
+    case Angle::radians: return (value * k180) / Decimal::pi();
+    case Angle::gradians: return value * k0_9;
+    case Angle::revolutions: return value * k360;
     case Angle::other: break;
   }
+  return Decimal::nan();  // not reached: callers pass one of the six
+}
+
+Decimal fromDegrees(const Decimal& degrees, Angle to) {
+  switch (to) {
+    case Angle::degrees: return degrees;
+    case Angle::arcMinutes: return degrees * k60;
+    case Angle::arcSeconds: return degrees * k3600;
+    case Angle::radians: return (degrees * Decimal::pi()) / k180;
+    case Angle::gradians: return degrees / k0_9;
+    case Angle::revolutions: return degrees / k360;
+    case Angle::other: break;
+  }
+  return Decimal::nan();  // not reached: callers pass one of the six
+}
+
+/// A caller's own angle unit on either side: the platform measurement
+/// converts it through degrees. Absent means "take the generic road".
+std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value, const platform::Unit& from,
+                                                           const platform::Unit& to) {
+  if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
+    return std::nullopt;
+  const Angle fromAngle = angleOf(from);
+  const Angle toAngle = angleOf(to);
+  Decimal degrees;
+  if (fromAngle != Angle::other) {
+    degrees = toDegrees(value, fromAngle);
+  } else {
+    const auto asDouble = toDouble(value);
+    if (!asDouble) return std::nullopt;
+    const auto inDegrees = platform::Measurement(*asDouble, from).convertedTo(platform::UnitAngle::degrees());
+    const auto exact = inDegrees ? toExactDecimal(inDegrees->value()) : std::nullopt;
+    if (!exact) return std::nullopt;
+    degrees = *exact;
+  }
+  if (toAngle != Angle::other) return std::optional<Decimal>(fromDegrees(degrees, toAngle));
   const auto asDouble = toDouble(degrees);
   if (!asDouble) return std::optional<Decimal>();
   const auto converted = platform::Measurement(*asDouble, platform::UnitAngle::degrees()).convertedTo(to);
@@ -88,7 +103,10 @@ std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUn
   if (from.symbol() == to.symbol()) return value;
   if (from.category() == TalUnitCategory::temperature) return TalUnitTemperature::convert(value, from, to);
   if (from.category() == TalUnitCategory::angle && from.dimension() != nullptr && to.dimension() != nullptr) {
-    if (auto result = angle(value, *from.dimension(), *to.dimension())) return *result;
+    const Angle fromAngle = angleOf(*from.dimension());
+    const Angle toAngle = angleOf(*to.dimension());
+    if (fromAngle != Angle::other && toAngle != Angle::other) return fromDegrees(toDegrees(value, fromAngle), toAngle);
+    if (auto result = angleThroughPlatform(value, *from.dimension(), *to.dimension())) return *result;
   }
   return generic(value, from, to);
 }
