@@ -51,6 +51,12 @@ TEST_P(TalMeasurementRoads, Converts) {
 
 const auto angle = [](std::size_t i) { return TalUnitAngle::allUnits().at(i); };
 
+// A caller's own angle unit: the platform measurement converts it through
+// degrees. Its table coefficient (7) is deliberately not the platform's (10),
+// so a result that took the generic road would show.
+const platform::Unit kPlatformDecadegree(platform::Dimension::angle, "decadegrees", "da°", 10);
+const TalUnit kDecadegree = make(TalUnitCategory::angle, "da°", 7, std::nullopt, false, &kPlatformDecadegree);
+
 INSTANTIATE_TEST_SUITE_P(
     AllRoads, TalMeasurementRoads,
     testing::Values(
@@ -63,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoadCase{"gradian to degrees", angle(4), angle(0), "1", "0.9"},
         RoadCase{"revolution to arc minutes", angle(5), angle(1), "1", "21600"},
         RoadCase{"arc minutes to degrees", angle(1), angle(0), "30", "0.5"},
+        RoadCase{"own angle unit to an exact one", kDecadegree, angle(1), "3", "1800"},
+        RoadCase{"exact angle unit to an own one", angle(0), kDecadegree, "90", "9"},
         RoadCase{"temperature formula", TalUnitTemperature::fahrenheit(), TalUnitTemperature::celsius(), "212", "100"}));
 
 TEST(TalMeasurement, SameUnitReturnsTheValueWithoutArithmetic) {
