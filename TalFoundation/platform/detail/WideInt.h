@@ -27,17 +27,11 @@ struct WideInt {
     if constexpr (N > 1) r |= static_cast<uint128>(w[1]) << 64;
     return r;
   }
-  [[nodiscard]] constexpr bool fitsIn128() const noexcept {
-    for (std::size_t i = 2; i < N; ++i)
-      if (w[i] != 0) return false;
-    return true;
-  }
   [[nodiscard]] constexpr int bitWidth() const noexcept {
     for (std::size_t i = N; i-- > 0;)
       if (w[i] != 0) return static_cast<int>(64 * i) + 64 - std::countl_zero(w[i]);
     return 0;
   }
-  [[nodiscard]] constexpr bool isZero() const noexcept { return bitWidth() == 0; }
 };
 
 template <std::size_t N>
@@ -45,28 +39,6 @@ constexpr int compare(const WideInt<N>& a, const WideInt<N>& b) noexcept {
   for (std::size_t i = N; i-- > 0;)
     if (a.w[i] != b.w[i]) return a.w[i] < b.w[i] ? -1 : 1;
   return 0;
-}
-
-template <std::size_t N>
-constexpr void addInPlace(WideInt<N>& a, const WideInt<N>& b) noexcept {
-  std::uint64_t carry = 0;
-  for (std::size_t i = 0; i < N; ++i) {
-    const uint128 s = static_cast<uint128>(a.w[i]) + b.w[i] + carry;
-    a.w[i] = static_cast<std::uint64_t>(s);
-    carry = static_cast<std::uint64_t>(s >> 64);
-  }
-}
-
-/// a -= b, where a >= b.
-template <std::size_t N>
-constexpr void subInPlace(WideInt<N>& a, const WideInt<N>& b) noexcept {
-  std::uint64_t borrow = 0;
-  for (std::size_t i = 0; i < N; ++i) {
-    const std::uint64_t x = a.w[i];
-    const std::uint64_t d = x - b.w[i] - borrow;
-    borrow = (x < b.w[i] || (x == b.w[i] && borrow != 0)) ? 1 : 0;
-    a.w[i] = d;
-  }
 }
 
 /// The full product of an N-word and an M-word number.
@@ -100,21 +72,6 @@ inline std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, std::uint64_
   remainder = static_cast<std::uint64_t>(n % d);
   return static_cast<std::uint64_t>(n / d);
 #endif
-}
-
-/// a /= d; returns the remainder. d != 0.
-template <std::size_t N>
-inline std::uint64_t divideInPlace(WideInt<N>& a, std::uint64_t d) noexcept {
-  std::uint64_t r = 0;
-  for (std::size_t i = N; i-- > 0;) {
-    if (r == 0 && a.w[i] < d) {  // quotient word is zero; skip the divide
-      r = a.w[i];
-      a.w[i] = 0;
-      continue;
-    }
-    a.w[i] = divideWord(r, a.w[i], d, r);
-  }
-  return r;
 }
 
 inline constexpr std::array<std::uint64_t, 20> kPow10Word = [] {
