@@ -42,9 +42,9 @@ class WorkerPool {
   /// Stops the threads; tasks still queued are dropped, not run.
   ~WorkerPool() {
     {
+      // Set under the lock, so a thread about to wait cannot miss it.
       const std::lock_guard lock(mutex_);
-      stopping_ = true;
-      stopRequested_.store(true, std::memory_order_relaxed);
+      stopping_.store(true, std::memory_order_relaxed);
     }
     wake_.notify_all();
     threads_.clear();  // joins
@@ -80,13 +80,13 @@ class WorkerPool {
         const std::lock_guard lock(mutex_);
         if (takeLocked(work)) return true;
       }
-      if (stopRequested_.load(std::memory_order_relaxed)) return false;
+      if (stopping_.load(std::memory_order_relaxed)) return false;
       // Reading the clock costs more than a look at the queue.
       if (round % 64 == 63 && Clock::now() >= lookUntil) break;
       relaxCpu();
     }
     std::unique_lock lock(mutex_);
-    while (!stopping_) {
+    while (!stopping_.load(std::memory_order_relaxed)) {
       if (takeLocked(work)) return true;
       ++sleeping_;
       wake_.wait(lock);
@@ -110,9 +110,8 @@ class WorkerPool {
   std::condition_variable wake_;
   std::deque<std::function<void()>> queue_;  // guarded by mutex_
   unsigned sleeping_ = 0;                    // guarded by mutex_
-  bool stopping_ = false;                    // guarded by mutex_
   std::atomic<std::size_t> queued_{0};       // queue_.size(), readable without the lock
-  std::atomic<bool> stopRequested_{false};
+  std::atomic<bool> stopping_{false};        // written under mutex_, read anywhere
   std::vector<std::jthread> threads_;  // last: joined before the members above go
 };
 
