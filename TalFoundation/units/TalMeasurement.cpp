@@ -72,11 +72,9 @@ Decimal fromDegrees(const Decimal& degrees, Angle to) {
 /// A caller's own angle unit on either side: the platform measurement
 /// converts it through degrees. Absent means "take the generic road".
 std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value, const platform::Unit& from,
-                                                           const platform::Unit& to) {
+                                                           Angle fromAngle, const platform::Unit& to, Angle toAngle) {
   if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
     return std::nullopt;
-  const Angle fromAngle = angleOf(from);
-  const Angle toAngle = angleOf(to);
   Decimal degrees;
   if (fromAngle != Angle::other) {
     degrees = toDegrees(value, fromAngle);
@@ -106,7 +104,8 @@ std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUn
     const Angle fromAngle = angleOf(*from.dimension());
     const Angle toAngle = angleOf(*to.dimension());
     if (fromAngle != Angle::other && toAngle != Angle::other) return fromDegrees(toDegrees(value, fromAngle), toAngle);
-    if (auto result = angleThroughPlatform(value, *from.dimension(), *to.dimension())) return *result;
+    if (auto result = angleThroughPlatform(value, *from.dimension(), fromAngle, *to.dimension(), toAngle))
+      return *result;
   }
   return generic(value, from, to);
 }
