@@ -72,7 +72,7 @@ bool Locale::isFormulaLeftToRight() const {
 std::string Locale::numberingSystemIdentifier() const {
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<icu::NumberingSystem> system(
-      icu::NumberingSystem::createInstance(numbertext_detail::toIcu(*this), status));
+      icu::NumberingSystem::createInstance(numbertext_detail::toIcuWithData(*this), status));
   if (U_FAILURE(status) || !system || system->getName() == nullptr) return "latn";
   return system->getName();
 }

@@ -81,7 +81,7 @@ std::shared_ptr<const NumberFormatter::Impl> NumberFormatter::impl() const {
   auto built = std::make_shared<Impl>();
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::NumberFormat> base(
-      icu::NumberFormat::createInstance(nd::toIcu(settings_.locale), UNUM_DECIMAL, status));
+      icu::NumberFormat::createInstance(nd::toIcuWithData(settings_.locale), UNUM_DECIMAL, status));
   if (U_FAILURE(status)) return nullptr;
   built->decimalFormat.reset(dynamic_cast<icu::DecimalFormat*>(base.get()));
   if (!built->decimalFormat) return nullptr;

@@ -64,7 +64,7 @@ std::optional<std::string> symbol(const icu::DecimalFormatSymbols& symbols,
 NumberingSystemInfo NumberingSystemInfo::getCurrent() { return forLocale(Locale::current()); }
 
 NumberingSystemInfo NumberingSystemInfo::forLocale(const Locale& locale) {
-  const icu::Locale icuLocale = numbertext_detail::toIcu(locale);
+  const icu::Locale icuLocale = numbertext_detail::toIcuWithData(locale);
   NumberingSystemInfo info;
   info.identifier_ = locale.numberingSystemIdentifier();
   info.digits_ = formattedDigits(icuLocale).value_or(fallbackDigits(info.identifier_));

@@ -224,7 +224,7 @@ std::vector<std::string> tokenize(std::string_view text) { return tokenize(text,
 
 std::vector<std::string> tokenize(std::string_view text, const Locale& locale) {
   const icu::UnicodeString text16 = nd::toUnicode(text);
-  icu::BreakIterator* words = nd::threadWordIterator(nd::toIcu(locale));
+  icu::BreakIterator* words = nd::threadWordIterator(nd::toIcuWithData(locale));
   if (words == nullptr) return {};
   words->setText(text16);
   std::vector<std::string> tokens;

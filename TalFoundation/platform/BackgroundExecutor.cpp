@@ -47,7 +47,7 @@ class WorkerPool {
       stopping_.store(true, std::memory_order_relaxed);
     }
     wake_.notify_all();
-    threads_.clear();  // joins
+    for (auto& thread : threads_) thread.join();
   }
 
   void post(std::function<void()> work) {
@@ -112,7 +112,7 @@ class WorkerPool {
   unsigned sleeping_ = 0;                    // guarded by mutex_
   std::atomic<std::size_t> queued_{0};       // queue_.size(), readable without the lock
   std::atomic<bool> stopping_{false};        // written under mutex_, read anywhere
-  std::vector<std::jthread> threads_;  // last: joined before the members above go
+  std::vector<std::thread> threads_;  // joined by the destructor, before the members above go
 };
 
 WorkerPool& pool() {

@@ -117,16 +117,19 @@ std::optional<Bundle> Bundle::fromJSON(std::string_view json) {
   if (document.HasParseError() || !document.IsObject()) return std::nullopt;
   if (json.find_first_not_of(" \t\n\r", stream.Tell()) != std::string_view::npos) return std::nullopt;
 
+  // Read through a const view: its iterators compare without the ambiguity
+  // C++20 finds in RapidJSON's mixed const and non-const comparisons.
+  const JSONValue& root = document;
   Bundle bundle;
-  if (const auto it = document.FindMember("info"); it != document.MemberEnd()) {
+  if (auto it = root.FindMember("info"); it != root.MemberEnd()) {
     if (!it->value.IsObject()) return std::nullopt;
     for (const auto& member : it->value.GetObject()) bundle.info_.emplace(text(member.name), infoValue(member.value));
   }
-  if (const auto it = document.FindMember("developmentLocalization"); it != document.MemberEnd()) {
+  if (auto it = root.FindMember("developmentLocalization"); it != root.MemberEnd()) {
     if (!it->value.IsString()) return std::nullopt;
     bundle.developmentLocalization_ = text(it->value);
   }
-  if (const auto it = document.FindMember("localizations"); it != document.MemberEnd()) {
+  if (auto it = root.FindMember("localizations"); it != root.MemberEnd()) {
     std::optional<Localizations> read = localizations(it->value);
     if (!read) return std::nullopt;
     bundle.localizations_ = std::move(*read);

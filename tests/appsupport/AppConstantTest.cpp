@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "TalFoundation/platform/Bundle.h"
+#include "tests/support/JoinedThreads.h"
 
 namespace tal {
 namespace {
@@ -163,7 +164,7 @@ TEST(AppConstantKept, ComputedOnceFromTheMainBundleEvenUnderConcurrentFirstReads
   constexpr int kThreads = 8;
   std::vector<const std::string*> seen(kThreads);
   {
-    std::vector<std::jthread> readers;
+    tal::test_support::JoinedThreads readers;
     for (int t = 0; t < kThreads; ++t) {
       readers.emplace_back([&seen, t] { seen[static_cast<std::size_t>(t)] = &AppConstant::appVersion(); });
     }

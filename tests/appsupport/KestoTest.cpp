@@ -15,6 +15,7 @@
 
 #include "TalFoundation/platform/LinkOpener.h"
 #include "TalFoundation/platform/MainQueue.h"
+#include "tests/support/JoinedThreads.h"
 
 namespace tal {
 namespace {
@@ -258,7 +259,7 @@ TEST_F(OpenURL, FromManyThreadsEveryAddressOpensOnTheMainQueueThread) {
   constexpr int kThreads = 4;
   constexpr int kEach = 25;
   {
-    std::vector<std::jthread> callers;
+    tal::test_support::JoinedThreads callers;
     for (int t = 0; t < kThreads; ++t) {
       callers.emplace_back([t] {
         for (int i = 0; i < kEach; ++i) Kesto::openURL(Kesto::appReviewURL(t * 1000 + i));

@@ -11,6 +11,13 @@
 namespace tal {
 namespace {
 
+// A range that is not a container, walked backwards.
+struct Reversed {
+  const std::vector<int>& items;
+  [[nodiscard]] auto begin() const { return items.rbegin(); }
+  [[nodiscard]] auto end() const { return items.rend(); }
+};
+
 struct IntRow {
   std::vector<int> input;
   std::vector<int> expected;
@@ -32,7 +39,8 @@ TEST(Unique, WorksOnAnyHashableSequence) {
                                             TalChineseFontPreference::HK};
   EXPECT_EQ(tal::unique(prefs),
             (std::vector<TalChineseFontPreference>{TalChineseFontPreference::HK, TalChineseFontPreference::Hans}));
-  EXPECT_EQ(tal::unique(std::vector<int>{5, 5, 6} | std::views::reverse), (std::vector<int>{6, 5}));
+  const std::vector<int> forward{5, 5, 6};
+  EXPECT_EQ(tal::unique(Reversed{forward}), (std::vector<int>{6, 5}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "TalFoundation/platform/MainQueue.h"
+#include "tests/support/JoinedThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -164,7 +165,7 @@ TEST(MainQueueOwnThread, IsSerialUnderPostsFromManyThreads) {
   int unguarded = 0;  // only queue items touch it: a data race if two ever overlap
   std::vector<std::vector<int>> seen(kThreads);
   {
-    std::vector<std::jthread> posters;
+    tal::test_support::JoinedThreads posters;
     for (int t = 0; t < kThreads; ++t) {
       posters.emplace_back([&, t] {
         for (int i = 0; i < kEach; ++i) {

@@ -1,4 +1,5 @@
 #include "TalFoundation/platform/Pasteboard.h"
+#include "tests/support/JoinedThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,7 @@ TEST_F(PasteboardTest, RestoringTheDefaultBringsBackTheProcessPasteboardWithItsC
 
 TEST_F(PasteboardTest, ConcurrentWritersLeaveOneWholeItem) {
   {
-    std::vector<std::jthread> writers;
+    tal::test_support::JoinedThreads writers;
     for (int t = 0; t < 4; ++t) {
       writers.emplace_back([t] {
         for (int i = 0; i < 200; ++i) {

@@ -1,4 +1,5 @@
 #include "TalFoundation/platform/Unit.h"
+#include "tests/support/JoinedThreads.h"
 
 #include <gtest/gtest.h>
 
@@ -359,7 +360,7 @@ TEST(PlatformUnit, AnAccessorReturnsOneObjectOnEveryThread) {
   constexpr int kThreads = 8;
   std::vector<std::vector<const Unit*>> seen(kThreads);
   {
-    std::vector<std::jthread> threads;
+    tal::test_support::JoinedThreads threads;
     for (int t = 0; t < kThreads; ++t)
       threads.emplace_back([&seen, t] {
         for (const Row& row : kRows) seen[static_cast<std::size_t>(t)].push_back(&row.get());

@@ -1,6 +1,7 @@
 #include "TalFoundation/numbertext/detail/IcuText.h"
 
 #include <unicode/uchar.h>
+#include <unicode/ures.h>
 #include <unicode/uniset.h>
 #include <unicode/utf16.h>
 #include <unicode/utf8.h>
@@ -77,6 +78,16 @@ std::string repairedUtf8(std::string_view utf8) {
 }
 
 icu::Locale toIcu(const Locale& locale) { return icu::Locale(locale.identifier().c_str()); }
+
+icu::Locale toIcuWithData(const Locale& locale) {
+  icu::Locale icuLocale = toIcu(locale);
+  UErrorCode status = U_ZERO_ERROR;
+  UResourceBundle* bundle = ures_open(nullptr, icuLocale.getName(), &status);
+  ures_close(bundle);
+  // U_USING_DEFAULT_WARNING: neither the locale nor a parent has data.
+  if (U_FAILURE(status) || status == U_USING_DEFAULT_WARNING) return icu::Locale::getRoot();
+  return icuLocale;
+}
 
 bool eachCodePointStandsAlone(const icu::UnicodeString& text) {
   const std::int32_t length = text.length();

@@ -31,6 +31,10 @@ std::string repairedUtf8(std::string_view utf8);
 bool isWellFormedUtf8(std::string_view utf8) noexcept;
 
 icu::Locale toIcu(const Locale& locale);
+/// toIcu, or the root locale when ICU has no data for the locale: ICU would
+/// otherwise fall back to the process's default locale, and a malformed
+/// identifier would read the host's settings.
+icu::Locale toIcuWithData(const Locale& locale);
 
 /// The offsets (UTF-16 units) of every user-perceived character boundary,
 /// 0 and text.length() included. Uses a break iterator owned by the calling
