@@ -36,9 +36,9 @@ UnitRow::UnitRow(std::string_view name, PlatformSymbol, Decimal coefficient, con
     : UnitRow(name, unit.symbol(), coefficient, &unit) {}
 
 TalUnit UnitRow::make(TalUnitCategory category) const {
-  return TalUnit(category, system_, unit_, std::string(name_), std::string(symbol_), text(symbolKey_), customary_,
-                 coefficient_, baseNumerator_, inverse_, region_, offset_, isBase_, isUIBase_, texts(numsInName_),
-                 texts(numsInSymbol_), text(key_));
+  return TalUnit(category, system_, unit_, std::string(name_), std::string(symbol_), text(symbolKey_.get()),
+                 customary_.get(), coefficient_, baseNumerator_.get(), inverse_, region_.get(), offset_, isBase_,
+                 isUIBase_, texts(numsInName_), texts(numsInSymbol_), text(key_.get()));
 }
 
 std::vector<TalUnit> makeUnits(TalUnitCategory category, std::initializer_list<UnitRow> rows) {

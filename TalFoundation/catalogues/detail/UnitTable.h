@@ -27,6 +27,22 @@ struct Numerals {
   bool present = false;
 };
 
+/// An optional cell of a row. Unlike std::optional it always holds a value,
+/// so copying a row never reads uninitialised bytes (which GCC 12 reports at
+/// -O1 on aarch64 when a row with empty optionals is copied).
+template <class T>
+struct Cell {
+  T value;
+  bool present = false;
+
+  Cell& operator=(T v) noexcept {
+    value = v;
+    present = true;
+    return *this;
+  }
+  [[nodiscard]] std::optional<T> get() const { return present ? std::optional<T>(value) : std::nullopt; }
+};
+
 /// In the symbol column: take the symbol text of the row's platform unit.
 struct PlatformSymbol {};
 inline constexpr PlatformSymbol platformSymbol{};
@@ -78,14 +94,14 @@ class UnitRow {
   std::string_view name_;
   std::string_view symbol_;
   Decimal coefficient_;
-  const platform::Unit* unit_;
-  std::optional<Decimal> baseNumerator_;
+  const platform::Unit* unit_ = nullptr;
+  Cell<Decimal> baseNumerator_{};
   Decimal offset_;
   TalSystemOfUnits system_ = TalSystemOfUnits::si;
-  std::optional<TalUnitRegion> region_;
-  std::optional<TalUnitCustomaryNameStrategy> customary_;
-  std::optional<std::string_view> key_;
-  std::optional<std::string_view> symbolKey_;
+  Cell<TalUnitRegion> region_{TalUnitRegion::Case{}};
+  Cell<TalUnitCustomaryNameStrategy> customary_{TalUnitCustomaryNameStrategy::Case{}};
+  Cell<std::string_view> key_{};
+  Cell<std::string_view> symbolKey_{};
   Numerals numsInName_;
   Numerals numsInSymbol_;
   bool inverse_ = false;
