@@ -1,6 +1,7 @@
 # Runs tal-convert as a shell script would and checks what scripts depend on:
 # the exact text lines, the JSON documents and the exit status.
-# cmake -DTAL_CONVERT=<binary> -DVERSION=<x.y.z> -DWORK_DIR=<dir> -P tal_convert_test.cmake
+# cmake -DTAL_CONVERT=<binary> -DVERSION=<x.y.z> -DWORK_DIR=<dir> [-DEMULATOR=<runner>] -P tal_convert_test.cmake
+# EMULATOR runs a cross-built binary (qemu-user).
 #
 # Expected decimals come from Python's decimal (prec 38, half even), in the
 # library's order of evaluation.
@@ -12,7 +13,7 @@ set(failures 0)
 # JSON checks are given as "member.member.index.member=expected".
 function(tal_convert name)
   cmake_parse_arguments(PARSE_ARGV 1 T "EMPTY_STDOUT" "RC;STDOUT" "CONTAINS;JSON;ARGS")
-  execute_process(COMMAND "${TAL_CONVERT}" ${T_ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${EMULATOR} "${TAL_CONVERT}" ${T_ARGS} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   set(problems "")
   if(NOT rc STREQUAL T_RC)
     string(APPEND problems "  exit status ${rc}, expected ${T_RC}\n")

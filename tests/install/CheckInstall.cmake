@@ -11,7 +11,13 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}" --config "${CONFIG}")
+# The consumer is built with the same toolchain, and run the same way, as the
+# library: a cross build runs it under the emulator.
+set(toolchain "")
+if(TOOLCHAIN_FILE)
+  set(toolchain "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE}")
+endif()
 run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/tests/install/consumer" -B "${WORK_DIR}/build"
-    -G Ninja -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+    -G Ninja -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release ${toolchain})
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
-run("${WORK_DIR}/build/consumer")
+run(${EMULATOR} "${WORK_DIR}/build/consumer")
