@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
+#include <cstdlib>
 #include <string>
 
 #include "TalFoundation/platform/Decimal.h"
@@ -99,8 +100,12 @@ void BM_DoubleFromChars(benchmark::State& state) {
   std::string text = "1233.48183754752";
   for (auto _ : state) {
     benchmark::DoNotOptimize(text);
+#if defined(__cpp_lib_to_chars)
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
+#else  // libc++ 14 has no floating-point from_chars
+    const double value = std::strtod(text.c_str(), nullptr);
+#endif
     benchmark::DoNotOptimize(value);
   }
 }
