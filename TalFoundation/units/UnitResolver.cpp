@@ -101,6 +101,7 @@ constexpr Alias kAliases[] = {
     {"teaspoon", "volume_imp tsp"},
     {"teaspoons", "volume_imp tsp"},
     {"cc", "volume_cm³"},
+    {"ml", "volume_mL"},  // "ML" (megalitre) folds alike, but lower case means the millilitre
     {"cal", "energy_cal_IT"},
     {"cal", "energy_cal_th"},
     {"cal", "energy_cal_15"},
@@ -721,8 +722,12 @@ ConversionPhraseResult readWords(const Decimal& value, std::vector<std::string_v
   // With a separator: everything before the last one is the source.
   for (std::size_t k = words.size(); k-- > 0;) {
     if (!isSeparator(words[k])) continue;
+    if (k + 1 == words.size() && equalsIgnoringCase(words[k], "in")) break;  // "1 ft in": the inch
+    if (k + 1 == words.size())
+      return error(UnitTextError::Kind::notANumber, std::string(words[k]),
+                   "no unit after " + quoted(words[k]) + ": write \"<value> <unit> to <unit>\"");
     const auto terms = splitTerms(value, std::span(words).first(k));
-    if (terms && k + 1 < words.size()) {
+    if (terms) {
       const std::string target = joined(std::span(words).subspan(k + 1));
       return resolveTerms(*terms, target, within);
     }
