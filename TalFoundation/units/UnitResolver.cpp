@@ -739,7 +739,10 @@ ConversionPhraseResult readWords(const Decimal& value, std::vector<std::string_v
     return error(UnitTextError::Kind::notANumber, "", "no unit to convert to: write \"<value> <unit> to <unit>\"");
   std::vector<std::string_view> last = terms->back().words;
   std::optional<ConversionPhraseResult> firstFailure;
-  for (std::size_t k = last.size() - 1; k >= 1; --k) {
+  // A target is a few words at most ("US gal/h", "nautical miles per hour").
+  constexpr std::size_t kMaxTargetWords = 4;
+  const std::size_t fewest = last.size() > kMaxTargetWords ? last.size() - kMaxTargetWords : 1;
+  for (std::size_t k = last.size() - 1; k >= fewest; --k) {
     terms->back().words.assign(last.begin(), last.begin() + static_cast<std::ptrdiff_t>(k));
     const std::string target = joined(std::span(last).subspan(k));
     auto result = resolveTerms(*terms, target, within);
