@@ -471,7 +471,8 @@ const Index& theIndex() {
 /// The ISO code a text spells in any case ("usd", "currency_EUR").
 std::optional<std::string> currencyCode(std::string_view text) {
   if (text.starts_with("currency_")) text.remove_prefix(9);
-  if (text.size() != 3) return std::nullopt;
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (text.size() != 3 || !std::all_of(text.begin(), text.end(), letter)) return std::nullopt;
   std::string code(text);
   for (char& c : code) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
   if (!TalCurrency::fromRawValue(code)) return std::nullopt;
@@ -520,9 +521,10 @@ std::vector<Ranked> rankedHits(const Index& idx, std::string_view text, std::opt
     }
   };
   take(lookup(idx.exact, text));
-  const std::string key = spellingKey(text);
+  std::string key = spellingKey(text);
   take(lookup(idx.spelling, key));
-  take(lookup(idx.folded, lowered(key)));
+  for (char& c : key) c = lowerAscii(c);
+  take(lookup(idx.folded, key));
   std::sort(ranked.begin(), ranked.end(), [&](const Ranked& a, const Ranked& b) { return rankedBefore(idx, a, b); });
   return ranked;
 }
@@ -820,9 +822,14 @@ std::optional<TalUnit> UnitResolver::find(std::string_view text, std::optional<T
     }
     if (best != nullptr) return idx.units[best->unit];
   }
-  auto all = findAll(key, within);
-  if (all.empty()) return std::nullopt;
-  return std::move(all.front().unit);
+  if (currencyCode(key) || (within && *within == TalUnitCategory::currency)) {
+    auto all = findAll(key, within);
+    if (all.empty()) return std::nullopt;
+    return std::move(all.front().unit);
+  }
+  const std::vector<Ranked> ranked = rankedHits(idx, key, within);
+  if (ranked.empty()) return std::nullopt;
+  return idx.units[ranked.front().unit];
 }
 
 std::vector<TalUnit> UnitResolver::search(std::string_view text, std::size_t limit) {
