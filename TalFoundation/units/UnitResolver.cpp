@@ -443,9 +443,10 @@ Index buildIndex() {
       for (const std::string& form : nameForms(*head)) addHit(index.folded, foldedKey(form), u, UnitMatchKind::alias);
     index.search.push_back({lowered(unit.name()), lowered(unit.symbol()), foldedKey(unit.name())});
   }
-  for (auto& [key, entries] : foldedSymbols) {
-    const bool oneSpelling = std::all_of(entries.begin(), entries.end(),
-                                         [&](const auto& entry) { return entry.first == entries.front().first; });
+  for (const auto& [key, entries] : foldedSymbols) {
+    const std::string& first = entries.front().first;
+    const bool oneSpelling =
+        std::all_of(entries.begin(), entries.end(), [&first](const auto& entry) { return entry.first == first; });
     if (!oneSpelling) continue;
     for (const auto& [spelling, u] : entries) {
       const bool plain = spelling == index.units[u].symbol() ||
