@@ -89,6 +89,11 @@ tal_convert(TableRoundingTracesHidden RC 0 STDOUT "3 rps = 180 rpm" ARGS 3 rps r
 tal_convert(FlowRateTracesHidden RC 0 STDOUT "1 US gal/min = 60 US gal/h" ARGS 1 "US gal/min" "US gal/h")
 tal_convert(FewerDigits RC 0 STDOUT "1 km = 0.62137 mi" ARGS --digits 5 1 km mi)
 tal_convert(HugeResultsInScientificNotation RC 0 STDOUT "1E+999999 m = 1E+999996 km" ARGS 1e999999 m km)
+# 1e59 is 60 characters of plain text, 1e60 one more.
+tal_convert(SixtyCharactersStayPlain RC 0
+            STDOUT "100000000000000000000000000000000000000000000000000000000000 m = 100000000000000000000000000000000000000000000000000000000000 m"
+            ARGS 1e59 m m)
+tal_convert(SixtyOneCharactersGoScientific RC 0 STDOUT "1E+60 m = 1E+60 m" ARGS 1e60 m m)
 tal_convert(PlainKeepsPlainNotation RC 0
             STDOUT "10000000000000000000000000000000000000000000000000000000000000000000000 m = 10000000000000000000000000000000000000000000000000000000000000000000 km"
             ARGS --plain 1e70 m km)
