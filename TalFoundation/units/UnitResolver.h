@@ -106,6 +106,7 @@ class UnitResolver {
   /// then names within a small edit distance (1 for texts of 3–4
   /// characters, 2 from 5). Ties go by category order, then shorter name,
   /// then catalogue order. Case is ignored. Empty for empty text.
+  /// Currency units are found by find and findAll, not here.
   [[nodiscard]] static std::vector<TalUnit> search(std::string_view text, std::size_t limit = 20);
 
   /// The category named by its raw value or display name in any case

@@ -59,6 +59,8 @@ tal_convert(OnlyInOneCategory RC 0 STDOUT "1 kg = 2.2046226218487758072297380134
             ARGS --category mass 1 kg lb)
 tal_convert(CalcThirds RC 0 STDOUT "0.33333333333333333333333333333333333333" ARGS calc "1 / 3")
 tal_convert(ExampleRates RC 0 STDOUT "100 USD = 85.5422 EUR" ARGS --example-rates 100 USD EUR)
+tal_convert(CurrencyCodesInAnyCase RC 0 STDOUT "100 USD = 85.5422 EUR" ARGS --example-rates 100 usd eur)
+tal_convert(CurrencyPhrase RC 0 STDOUT "100 USD = 85.5422 EUR" ARGS --example-rates "100 USD to EUR")
 tal_convert(ListMarksTheBaseUnit RC 0 CONTAINS "length_m " "Meter  (base)" ARGS --list length)
 tal_convert(ListTakesTheCategoryNameInAnyCase RC 0 CONTAINS "length_m " ARGS --list Length)
 tal_convert(ListTakesTheDisplayName RC 0 CONTAINS "current_mA" ARGS --list "electric current")
