@@ -134,3 +134,4 @@
 #include "TalFoundation/units/TalUnitCustomaryNameStrategy.h"
 #include "TalFoundation/units/TalUnitRegion.h"
 #include "TalFoundation/units/UnitConverterDecimal.h"
+#include "TalFoundation/units/UnitResolver.h"

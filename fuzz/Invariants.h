@@ -31,7 +31,7 @@
 #include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
-#include "examples/UnitLookup.h"
+#include "TalFoundation/units/UnitResolver.h"
 #include "fuzz/ReferenceDecimal.h"
 
 namespace tal::fuzz {
@@ -371,14 +371,16 @@ inline void installExampleRates() {
   });
 }
 
-/// Unit lookup as tal-convert does it. Input: value, "from" and "to" texts,
-/// one per line, and an optional fourth line naming the only category. The
-/// value must be a number text as a whole; the first category (in category
-/// order) that knows both units converts it. Call installExampleRates once
+/// Units from text through the library's resolver, as every surface reads
+/// them. Input: value, "from" and "to" texts, one per line, and an optional
+/// fourth line naming the only category; the whole input is also read as one
+/// conversion phrase. Answers are ranked, stay in the category, and a phrase
+/// that reads converts within one category. Call installExampleRates once
 /// first.
 inline std::string checkUnitLookup(std::string_view data) {
   detail::Findings f;
   std::array<std::string_view, 4> fields;
+  const std::string_view whole = data;
   for (std::size_t k = 0; k < fields.size(); ++k) {
     const std::size_t end = k + 1 < fields.size() ? data.find('\n') : std::string_view::npos;
     fields[k] = data.substr(0, end);
@@ -388,38 +390,57 @@ inline std::string checkUnitLookup(std::string_view data) {
 
   std::optional<TalUnitCategory> only;
   if (!categoryText.empty()) {
-    only = TalUnitCategory::fromRawValue(categoryText);
-    if (only) f.expect(only->rawValue() == categoryText, "a category is found by its exact raw value");
+    only = UnitResolver::findCategory(categoryText);
+    if (const auto exact = TalUnitCategory::fromRawValue(categoryText))
+      f.expect(only == exact, "a category is found by its exact raw value", detail::excerpt(categoryText));
   }
 
-  std::size_t consumed = 0;
-  const auto value = Decimal::fromString(valueText, consumed);
-  if (!value || consumed != valueText.size()) return f.take();
-
-  const auto matches = [](const TalUnit& u, std::string_view text) {
-    return u.id() == text || u.symbol() == text || example::equalsIgnoringCase(u.name(), text);
+  const auto trimmed = [](std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || (text.front() >= '\t' && text.front() <= '\r')))
+      text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || (text.back() >= '\t' && text.back() <= '\r'))) text.remove_suffix(1);
+    return text;
   };
-  for (const TalUnitCategory category : TalUnitCategory::allCases()) {
-    if (only && category != *only) continue;
-    const std::vector<TalUnit> units = category.getUnits();
-    const auto from = example::findUnit(fromText, units);
-    const auto to = example::findUnit(toText, units);
-    for (const auto& [unit, text] : {std::pair{&from, fromText}, std::pair{&to, toText}}) {
-      if (!*unit) continue;
-      f.expect(matches(**unit, text) && (*unit)->category() == category, "a found unit answers to the text",
-               detail::excerpt(text) + " → " + (*unit)->id());
-      // An exact id or symbol wins over a name that matches in another case.
-      bool exact = false;
-      for (const auto& u : units) exact = exact || u.id() == text || u.symbol() == text;
-      if (exact) f.expect((*unit)->id() == text || (*unit)->symbol() == text, "an exact match wins", (*unit)->id());
+  for (const std::string_view text : {fromText, toText}) {
+    const std::vector<UnitMatch> all = UnitResolver::findAll(text, only);
+    const auto one = UnitResolver::find(text, only);
+    f.expect(all.empty() == !one.has_value() && (!one || one->id() == all.front().unit.id()),
+             "find gives the first answer of findAll", detail::excerpt(text));
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      const UnitMatch& m = all[i];
+      f.expect(!only || m.unit.category() == *only, "answers stay in the category asked for", m.unit.id());
+      f.expect(i == 0 || all[i - 1].kind <= m.kind, "answers are ranked by how they matched", m.unit.id());
+      for (std::size_t j = 0; j < i; ++j) f.expect(!(all[j].unit == m.unit), "no unit is answered twice", m.unit.id());
+      // An id or symbol as written is what it says.
+      if (m.kind == UnitMatchKind::id) f.expect(m.unit.id() == trimmed(text), "an id match is the id", m.unit.id());
+      if (m.kind == UnitMatchKind::symbol)
+        f.expect(m.unit.symbol() == trimmed(text), "a symbol match is the symbol", m.unit.id());
     }
-    if (!from || !to) continue;
-    const auto result = TalMeasurement::convert(*value, *from, *to);
-    f.expect(result.has_value() || category == TalUnitCategory::temperature || category == TalUnitCategory::angle,
-             "units of one category convert", from->id() + " → " + to->id());
-    if (result) detail::checkValue(*result, from->id() + " → " + to->id(), f);
-    break;
+    const auto found = UnitResolver::search(text, 5);
+    f.expect(found.size() <= 5, "search keeps to its limit", detail::excerpt(text));
   }
+
+  const auto check = [&](const ConversionPhraseResult& read, std::string_view what) {
+    if (const auto* error = std::get_if<UnitTextError>(&read)) {
+      f.expect(!error->message.empty(), "a failure says what failed", detail::excerpt(what));
+      f.expect(error->suggestions.size() <= 3, "at most three suggestions", detail::excerpt(what));
+      return;
+    }
+    const auto& phrase = std::get<ConversionPhrase>(read);
+    f.expect(!phrase.terms.empty(), "a phrase has a term", detail::excerpt(what));
+    for (const UnitTerm& term : phrase.terms) {
+      f.expect(term.unit.category() == phrase.target.category(), "a phrase's units share one category",
+               term.unit.id() + " → " + phrase.target.id());
+      f.expect(!only || term.unit.category() == *only, "a phrase stays in the category asked for", term.unit.id());
+    }
+    const auto result = phrase.convert();
+    f.expect(result.has_value() || phrase.target.category() == TalUnitCategory::temperature ||
+                 phrase.target.category() == TalUnitCategory::angle,
+             "units of one category convert", phrase.terms.front().unit.id() + " → " + phrase.target.id());
+    if (result) detail::checkValue(*result, phrase.target.id(), f);
+  };
+  check(UnitResolver::readConversion(valueText, fromText, toText, only), whole);
+  check(UnitResolver::readPhrase(whole.substr(0, std::min<std::size_t>(whole.size(), 4096)), only), whole);
   return f.take();
 }
 

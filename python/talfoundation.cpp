@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "TalFoundation/Version.h"
@@ -25,6 +26,7 @@
 #include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
+#include "TalFoundation/units/UnitResolver.h"
 
 namespace py = pybind11;
 
@@ -121,77 +123,90 @@ std::optional<TalUnitCategory> categoryArgument(const py::handle& value) {
   throw py::type_error("category must be a talfoundation.Category, its raw value, or None");
 }
 
-/// The units `text` may mean: the one whose id it is, or else the first unit
-/// of each category whose symbol it is. Symbols repeat across categories
-/// ("Sv" is a dose of two kinds); ids never do.
-std::vector<TalUnit> candidates(const std::string& text, std::optional<TalUnitCategory> within) {
-  std::vector<TalUnit> bySymbol;
-  for (const TalUnitCategory category : TalUnitCategory::allCases()) {
-    if (within && category != *within) continue;
-    bool symbolFound = false;
-    for (const TalUnit& unit : category.getUnits()) {
-      if (unit.id() == text) return {unit};
-      if (!symbolFound && unit.symbol() == text) {
-        bySymbol.push_back(unit);
-        symbolFound = true;
-      }
-    }
-  }
-  return bySymbol;
+// Units from text go through the library's resolver, the same rules as the
+// C++ API, the C interface and tal-convert.
+
+/// Raises what the resolver reported: KeyError for a word that is no unit
+/// (or a currency code without rates), ValueError for the rest.
+[[noreturn]] void raise(const tal::UnitTextError& error) {
+  using Kind = tal::UnitTextError::Kind;
+  if (error.kind == Kind::unknownUnit || error.kind == Kind::needsRates) throw py::key_error(error.message);
+  throw py::value_error(error.message);
 }
 
-std::string categoryNames(const std::vector<TalUnit>& units) {
-  std::string names;
-  for (const TalUnit& unit : units) names += (names.empty() ? "" : ", ") + std::string(unit.category().rawValue());
-  return names;
-}
-
-std::vector<TalUnit> unitArgument(const py::handle& value, std::optional<TalUnitCategory> within) {
-  if (py::isinstance<TalUnit>(value)) return {value.cast<TalUnit>()};
-  if (!py::isinstance<py::str>(value)) throw py::type_error("a unit must be a talfoundation.Unit, an id or a symbol");
-  const auto text = value.cast<std::string>();
-  auto found = candidates(text, within);
-  if (found.empty())
-    throw py::key_error("unknown unit: '" + text + "'" +
-                        (within ? " in category '" + std::string(within->rawValue()) + "'" : std::string()));
-  return found;
-}
-
-/// One unit for `from` and one for `to`, of the one category both can mean.
-std::pair<TalUnit, TalUnit> resolvePair(const py::handle& from, const py::handle& to,
-                                        std::optional<TalUnitCategory> within) {
-  const auto fromUnits = unitArgument(from, within);
-  const auto toUnits = unitArgument(to, within);
-  std::vector<std::pair<TalUnit, TalUnit>> pairs;
-  for (const TalUnit& a : fromUnits)
-    for (const TalUnit& b : toUnits)
-      if (a.category() == b.category()) pairs.emplace_back(a, b);
-  if (pairs.size() == 1) return pairs.front();
-  if (pairs.empty())
-    throw py::value_error("no conversion between units of different categories: " + fromUnits.front().id() + " (" +
-                          categoryNames(fromUnits) + ") and " + toUnits.front().id() + " (" + categoryNames(toUnits) +
-                          ")");
-  std::string shared;
-  for (const auto& pair : pairs) shared += (shared.empty() ? "" : ", ") + std::string(pair.first.category().rawValue());
-  throw py::value_error("the symbols fit units of several categories (" + shared +
-                        "): pass category= or unit ids such as '" + pairs.front().first.id() + "'");
+std::string unknownUnitMessage(const std::string& text, std::optional<TalUnitCategory> within) {
+  std::string message = "unknown unit: '" + text + "'";
+  if (within) message += " in category '" + std::string(within->rawValue()) + "'";
+  const auto near = tal::UnitResolver::search(text, 3);
+  for (std::size_t i = 0; i < near.size(); ++i)
+    message += (i == 0 ? "; did you mean " : ", ") + near[i].name() + " (" + near[i].symbol() + ")";
+  return near.empty() ? message : message + "?";
 }
 
 TalUnit findUnit(const std::string& text, const py::object& category) {
-  const auto found = unitArgument(py::str(text), categoryArgument(category));
-  if (found.size() > 1)
-    throw py::value_error("'" + text + "' is a symbol in several categories (" + categoryNames(found) +
-                          "): pass category= or the unit id");
-  return found.front();
+  const auto within = categoryArgument(category);
+  auto unit = tal::UnitResolver::find(text, within);
+  if (!unit) throw py::key_error(unknownUnitMessage(text, within));
+  return std::move(*unit);
+}
+
+std::vector<TalUnit> search(const std::string& text, std::size_t limit) { return tal::UnitResolver::search(text, limit); }
+
+Decimal checkedResult(const std::optional<Decimal>& result, const TalUnit& from, const TalUnit& to) {
+  if (!result) throw py::value_error("no conversion from " + from.id() + " to " + to.id());
+  if (result->isNaN()) throw py::value_error("the result is not a number (a zero divisor on the way, or NaN given)");
+  return *result;
+}
+
+Decimal convertPhrase(const std::string& phrase, std::optional<TalUnitCategory> within) {
+  const auto read = tal::UnitResolver::readPhrase(phrase, within);
+  if (const auto* error = std::get_if<tal::UnitTextError>(&read)) raise(*error);
+  const auto& conversion = std::get<tal::ConversionPhrase>(read);
+  return checkedResult(conversion.convert(), conversion.terms.front().unit, conversion.target);
+}
+
+/// A Unit object as it is; a text as the reading of the given category.
+TalUnit unitIn(const py::handle& value, TalUnitCategory category) {
+  if (py::isinstance<TalUnit>(value)) return value.cast<TalUnit>();
+  const auto text = value.cast<std::string>();
+  auto unit = tal::UnitResolver::find(text, category);
+  if (!unit) throw py::key_error(unknownUnitMessage(text, category));
+  return std::move(*unit);
 }
 
 Decimal convert(const py::handle& value, const py::handle& from, const py::handle& to, const py::object& category) {
+  const auto within = categoryArgument(category);
+  if (from.is_none() && to.is_none()) {
+    if (!py::isinstance<py::str>(value))
+      throw py::type_error("convert(text) takes a phrase such as '1.5 km to mi'; otherwise pass from_unit and to_unit");
+    return convertPhrase(value.cast<std::string>(), within);
+  }
+  for (const py::handle unit : {from, to})
+    if (!py::isinstance<TalUnit>(unit) && !py::isinstance<py::str>(unit))
+      throw py::type_error("a unit must be a talfoundation.Unit or a text such as an id, symbol or name");
   const Decimal number = toDecimal(value);
-  const auto [fromUnit, toUnit] = resolvePair(from, to, categoryArgument(category));
-  const auto result = tal::TalMeasurement::convert(number, fromUnit, toUnit);
-  if (!result) throw py::value_error("no conversion from " + fromUnit.id() + " to " + toUnit.id());
-  if (result->isNaN()) throw py::value_error("the result is not a number (a zero divisor on the way, or NaN given)");
-  return *result;
+  if (py::isinstance<TalUnit>(from) && py::isinstance<TalUnit>(to)) {
+    const auto a = from.cast<TalUnit>();
+    const auto b = to.cast<TalUnit>();
+    return checkedResult(tal::TalMeasurement::convert(number, a, b), a, b);
+  }
+  // A Unit object decides the category of the text beside it.
+  if (py::isinstance<TalUnit>(from) || py::isinstance<TalUnit>(to)) {
+    const TalUnitCategory fixed =
+        py::isinstance<TalUnit>(from) ? from.cast<TalUnit>().category() : to.cast<TalUnit>().category();
+    if (within && *within != fixed) throw py::value_error("the unit given is not of category '" +
+                                                          std::string(within->rawValue()) + "'");
+    const TalUnit a = unitIn(from, fixed);
+    const TalUnit b = unitIn(to, fixed);
+    return checkedResult(tal::TalMeasurement::convert(number, a, b), a, b);
+  }
+  // Two texts: the resolver picks the one category both can mean.
+  if (number.isNaN()) throw py::value_error("the value is NaN");
+  const auto read = tal::UnitResolver::readConversion(number.toScientificString(), from.cast<std::string>(),
+                                                      to.cast<std::string>(), within);
+  if (const auto* error = std::get_if<tal::UnitTextError>(&read)) raise(*error);
+  const auto& conversion = std::get<tal::ConversionPhrase>(read);
+  return checkedResult(conversion.convert(), conversion.terms.front().unit, conversion.target);
 }
 
 std::vector<TalUnitCategory> allCategories() {
@@ -346,8 +361,14 @@ PYBIND11_MODULE(talfoundation, m) {
   m.def("category", [](const std::string& raw) { return categoryFromRawValue(raw); }, py::arg("raw_value"),
         "The category of this raw value; KeyError for any other text.");
   m.def("find_unit", &findUnit, py::arg("text"), py::arg("category") = py::none(),
-        "The unit of this id, or of this symbol (within `category` when given).");
-  m.def("convert", &convert, py::arg("value"), py::arg("from_unit"), py::arg("to_unit"),
+        "The unit a text names (within `category` when given): an id, a symbol in any case where that is "
+        "unambiguous, a name in any case, plural or British, an ASCII spelling ('um', 'm^2', 'degC') or an "
+        "abbreviation ('mph', 'hp'); the best-ranked reading where several fit. KeyError when none does.");
+  m.def("search", &search, py::arg("text"), py::arg("limit") = 20,
+        "Units for a search box, best first: exact, whole words, prefixes, substrings, small typos.");
+  m.def("convert", &convert, py::arg("value"), py::arg("from_unit") = py::none(), py::arg("to_unit") = py::none(),
         py::arg("category") = py::none(),
-        "`value` in `from_unit` expressed in `to_unit`, as a Decimal. Units are Unit objects, ids or symbols.");
+        "`value` in `from_unit` expressed in `to_unit`, as a Decimal; units are Unit objects or any text "
+        "find_unit takes, and a text beside the other unit is read in that unit's category. With one text "
+        "argument, a whole phrase: convert('1.5 km to mi'), convert('5 ft 11 in to cm').");
 }

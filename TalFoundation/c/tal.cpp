@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "TalFoundation/Version.h"
@@ -23,6 +24,7 @@
 #include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
+#include "TalFoundation/units/UnitResolver.h"
 
 struct tal_category_list {
   struct Entry {
@@ -214,18 +216,6 @@ const tal_unit* tal_unit_list_get(const tal_unit_list* list, size_t index) {
 
 void tal_unit_list_free(tal_unit_list* list) { delete list; }
 
-tal_status tal_unit_find(const char* id, tal_unit** out) {
-  if (out == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
-  *out = nullptr;
-  if (id == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
-  return guarded([&] {
-    const auto unit = findUnit(id);
-    if (!unit) return TAL_ERROR_UNKNOWN_UNIT;
-    *out = new tal_unit(makeHandle(*unit));
-    return TAL_OK;
-  });
-}
-
 const char* tal_unit_id(const tal_unit* unit) { return unit == nullptr ? nullptr : unit->unit.id().c_str(); }
 const char* tal_unit_name(const tal_unit* unit) { return unit == nullptr ? nullptr : unit->unit.name().c_str(); }
 const char* tal_unit_symbol(const tal_unit* unit) { return unit == nullptr ? nullptr : unit->unit.symbol().c_str(); }
@@ -332,5 +322,60 @@ tal_status tal_rates_convert(const tal_rates* rates, const char* amount, const c
 }
 
 void tal_rates_free(tal_rates* rates) { delete rates; }
+
+// ---- Units from text -------------------------------------------------------
+
+tal_status tal_unit_find(const char* text, const char* category, tal_unit** out) {
+  if (out == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  *out = nullptr;
+  if (text == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  return guarded([&] {
+    std::optional<tal::TalUnitCategory> within;
+    if (category != nullptr) {
+      within = tal::UnitResolver::findCategory(category);
+      if (!within) return TAL_ERROR_UNKNOWN_CATEGORY;
+    }
+    const auto unit = tal::UnitResolver::find(text, within);
+    if (!unit) return TAL_ERROR_UNKNOWN_UNIT;
+    *out = new tal_unit(makeHandle(*unit));
+    return TAL_OK;
+  });
+}
+
+tal_status tal_unit_search(const char* text, size_t limit, tal_unit_list** out) {
+  if (out == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  *out = nullptr;
+  if (text == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  return guarded([&] {
+    auto list = std::make_unique<tal_unit_list>();
+    for (const tal::TalUnit& unit : tal::UnitResolver::search(text, limit)) list->units.push_back(makeHandle(unit));
+    *out = list.release();
+    return TAL_OK;
+  });
+}
+
+tal_status tal_convert_phrase(const char* phrase, char** out, char** error_message) {
+  if (error_message != nullptr) *error_message = nullptr;
+  if (out == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  *out = nullptr;
+  if (phrase == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  return guarded([&] {
+    const auto read = tal::UnitResolver::readPhrase(phrase);
+    if (const auto* error = std::get_if<tal::UnitTextError>(&read)) {
+      // A missing message is no reason to hide the failure.
+      if (error_message != nullptr) *error_message = copyText(error->message);
+      switch (error->kind) {
+        case tal::UnitTextError::Kind::notANumber: return TAL_ERROR_PARSE;
+        case tal::UnitTextError::Kind::differentCategories: return TAL_ERROR_NOT_CONVERTIBLE;
+        case tal::UnitTextError::Kind::unknownUnit:
+        case tal::UnitTextError::Kind::needsRates: return TAL_ERROR_UNKNOWN_UNIT;
+      }
+      return TAL_ERROR_INTERNAL;
+    }
+    const auto result = std::get<tal::ConversionPhrase>(read).convert();
+    if (!result) return TAL_ERROR_NOT_CONVERTIBLE;
+    return putDecimal(*result, out);
+  });
+}
 
 }  // extern "C"

@@ -95,11 +95,6 @@ const tal_unit* tal_unit_list_get(const tal_unit_list* list, size_t index);
 /// Frees a unit list and the units borrowed from it. NULL is allowed.
 void tal_unit_list_free(tal_unit_list* list);
 
-/// The unit whose id is `id` ("length_km": category raw value, "_",
-/// symbol), as a handle of its own. NULL argument: INVALID_ARGUMENT; no such
-/// unit: UNKNOWN_UNIT.
-tal_status tal_unit_find(const char* id, tal_unit** out);
-
 /// The unit's id, e.g. "length_km"; NULL for NULL.
 const char* tal_unit_id(const tal_unit* unit);
 /// The unit's English name, e.g. "Kilometer"; NULL for NULL.
@@ -112,6 +107,37 @@ const char* tal_unit_category(const tal_unit* unit);
 /// Frees a unit from tal_unit_find. NULL is allowed; never pass a unit
 /// borrowed from a list.
 void tal_unit_free(tal_unit* unit);
+
+/* ---- Units from text -------------------------------------------------- */
+/* The library's resolver (units/UnitResolver.h), the same rules as the C++
+ * API, Python and tal-convert. */
+
+/// The unit `text` names, as a handle of its own: an id ("length_km"), a
+/// symbol in any case where only one symbol folds to it ("km", "KM"), a
+/// name in any case, plural or British ("kilometres"), an ASCII spelling of
+/// a symbol ("um", "m^2", "degC") or a common abbreviation ("mph", "hp").
+/// Where several units fit, the best-ranked: US customary before imperial,
+/// the mechanical horsepower, the international-table calorie and BTU.
+/// `category` is a raw value or display name (any case) to look only there,
+/// or NULL for any. NULL text or out: INVALID_ARGUMENT; a category that
+/// names none: UNKNOWN_CATEGORY; no unit fits: UNKNOWN_UNIT.
+tal_status tal_unit_find(const char* text, const char* category, tal_unit** out);
+
+/// Units for a search box: at most `limit` units whose name, symbol or
+/// alias equals, contains or nearly matches `text`, best first (exact, whole
+/// word, prefix, substring, small typos). The list may be empty. NULL
+/// argument: INVALID_ARGUMENT.
+tal_status tal_unit_search(const char* text, size_t limit, tal_unit_list** out);
+
+/// Reads and converts a phrase: "1.5 km to mi", "1.5km in mi",
+/// "5 ft 11 in to cm", "١٫٥ km mi". The result, in the target unit, goes to
+/// *out. When `error_message` is not NULL it receives on failure a sentence
+/// saying what failed (free it with tal_string_free; NULL on success). NULL
+/// phrase or out: INVALID_ARGUMENT; no value or no target: PARSE; a word
+/// that is no unit, or a currency code without exchange rates installed:
+/// UNKNOWN_UNIT; units of different categories: NOT_CONVERTIBLE; result
+/// NaN: NAN.
+tal_status tal_convert_phrase(const char* phrase, char** out, char** error_message);
 
 /* ---- Conversion ------------------------------------------------------- */
 

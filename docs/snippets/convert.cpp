@@ -1,25 +1,18 @@
 // docs/snippets/convert.cpp
 #include <iostream>
 #include <optional>
-#include <string_view>
-#include <vector>
 
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
 #include "TalFoundation/units/TalMeasurement.h"
 #include "TalFoundation/units/TalUnit.h"
-
-// The unit of `category` with this symbol; absent when it has none.
-std::optional<tal::TalUnit> unitWithSymbol(tal::TalUnitCategory category, std::string_view symbol) {
-  for (const tal::TalUnit& unit : category.getUnits())
-    if (unit.symbol() == symbol) return unit;
-  return std::nullopt;
-}
+#include "TalFoundation/units/UnitResolver.h"
 
 int main() {
   using namespace tal;
 
-  const TalUnit km = *unitWithSymbol(TalUnitCategory::length, "km");
-  const TalUnit mi = *unitWithSymbol(TalUnitCategory::length, "mi");
+  // Units from what a person types: a symbol, a name (section 2 has more).
+  const TalUnit km = *UnitResolver::find("km");
+  const TalUnit mi = *UnitResolver::find("miles");
   std::cout << km.id() << " = " << km.name() << ", " << mi.id() << " = " << mi.name() << '\n';
 
   // 1.5_dec is exactly 1.5: decimal literals never pass through a double.
@@ -33,6 +26,6 @@ int main() {
   std::cout << "100 °F = " << *celsius << " °C\n";
 
   // Units of different categories have no conversion.
-  const TalUnit kg = *unitWithSymbol(TalUnitCategory::mass, "kg");
+  const TalUnit kg = *UnitResolver::find("kg");
   std::cout << "km to kg: " << (TalMeasurement::convert(1.5_dec, km, kg) ? "converted" : "absent") << '\n';
 }

@@ -169,16 +169,15 @@ class ConvertTest(unittest.TestCase):
 
     def test_errors_are_python_exceptions(self):
         cases = [(ValueError, ("1.5x", "km", "mi")), (ValueError, ("", "km", "mi")),
-                 (TypeError, (1.5, "km", "mi")), (KeyError, ("1", "parsec", "km")),
+                 (TypeError, (1.5, "km", "mi")), (KeyError, ("1", "parsex", "km")),
                  (KeyError, ("1", "km", "length_zz")), (KeyError, ("1", "km", "mi", "lengths")),
                  (KeyError, ("1", "km", "mi", "mass")), (ValueError, ("1", "km", "kg")),
-                 (ValueError, ("1", "Sv", "mSv")), (ValueError, ("NaN", "km", "mi")),
-                 (TypeError, ("1", 5, "mi"))]
+                 (ValueError, ("NaN", "km", "mi")), (TypeError, ("1", 5, "mi")),
+                 (KeyError, ("1", tf.find_unit("km"), "kg"))]
         for error, arguments in cases:
             with self.subTest(arguments=arguments):
                 self.assertRaises(error, tf.convert, *arguments)
-        self.assertRaises(ValueError, tf.find_unit, "Sv")
-        self.assertRaises(KeyError, tf.find_unit, "Kilometer")
+        self.assertRaises(KeyError, tf.find_unit, "kilomter")
 
     def test_a_zero_divisor_raises(self):
         inverse = [unit for unit in tf.category("fuelvolume").units if unit.inverse]
@@ -211,6 +210,67 @@ class ConvertTest(unittest.TestCase):
             if expected.is_nan() or ours.to_decimal() != expected or str(ours) != plain(expected):
                 failures.append((text, source.id, target.id, str(ours), expected))
         self.assertEqual(failures[:5], [], f"{len(failures)} of 10000 conversions differ")
+
+
+class UnitsFromTextTest(unittest.TestCase):
+    """A sample of the resolver's table (tests/units/UnitResolverTest.cpp)."""
+
+    FINDS = [("kilometres", None, "length_km"), ("Kilometer", None, "length_km"), ("KM", None, "length_km"),
+             ("MB", None, "datastorage_MB"), ("Mb", None, "datastorage_Mb"), ("um", None, "length_\u00b5m"),
+             ("\u03bcm", None, "length_\u00b5m"), ("m^2", None, "area_m\u00b2"), ("sq ft", None, "area_ft\u00b2"),
+             ("degC", None, "temperature_\u00b0C"), ("C", None, "charge_C"), ("C", "temperature", "temperature_\u00b0C"),
+             ("feet", None, "length_ft"), ("lbs", None, "mass_lb"), ("nmi", None, "length_n mile"),
+             ("gal", None, "volume_US gal"), ("fl oz", None, "volume_US fl oz"), ("mpg", None, "fuelvolume_US mpg"),
+             ("hp", None, "power_hp(I)"), ("kcal", None, "energy_kcal_IT"), ("ohm", None, "resistance_\u03a9"),
+             ("Sv", None, "equivalentdose_Sv"), ("m", "duration", "duration_m")]
+
+    def test_find_unit_reads_what_people_type(self):
+        for text, category, expected in self.FINDS:
+            with self.subTest(text=text):
+                self.assertEqual(tf.find_unit(text, category=category).id, expected)
+        for text in ["mb", "kilomter", "", "MOHM"]:
+            with self.subTest(text=text):
+                self.assertRaises(KeyError, tf.find_unit, text)
+        with self.assertRaisesRegex(KeyError, "did you mean Kilometer"):
+            tf.find_unit("kilomter")
+
+    def test_search_ranks_for_a_search_box(self):
+        self.assertEqual([u.name for u in tf.search("mile", 4)],
+                         ["Mile", "Nautical Mile", "Scandinavian Mile", "Mile per Hour"])
+        self.assertEqual(tf.search("kilomter", 1)[0].id, "length_km")
+        self.assertEqual(len(tf.search("mile", limit=2)), 2)
+        self.assertEqual(tf.search("xyzzyq"), [])
+
+    def test_convert_reads_a_phrase(self):
+        km_mi = div(CTX.multiply(PyDecimal("1.5"), PyDecimal(1000)), PyDecimal("1609.344"))
+        for phrase in ["1.5 km to mi", "1.5km in mi", "1.5 km -> mi", "1.5 km \u2192 mi", "1.5km mi",
+                       "\u0661\u066b\u0665 km mi", "\u06f1\u066b\u06f5 km to mi", "1.5 kilometres to miles"]:
+            with self.subTest(phrase=phrase):
+                self.assertEqual(tf.convert(phrase).to_decimal(), km_mi)
+        self.assertEqual(str(tf.convert("5 ft 11 in to cm")), "180.34")  # 5 × 30.48 + 11 × 2.54
+        expected = div(CTX.multiply(CTX.subtract(PyDecimal(100), PyDecimal(32)), PyDecimal(5)), PyDecimal(9))
+        self.assertEqual(tf.convert("100 F to C").to_decimal(), expected)
+        self.assertEqual(str(tf.convert("1 Sv mSv", category="effectivedose")), "1000")
+
+    def test_convert_takes_any_unit_text(self):
+        km_mi = div(CTX.multiply(PyDecimal("1.5"), PyDecimal(1000)), PyDecimal("1609.344"))
+        self.assertEqual(tf.convert("1.5", "kilometer", "mi").to_decimal(), km_mi)
+        self.assertEqual(tf.convert("1.5", "KM", "miles").to_decimal(), km_mi)
+        self.assertEqual(str(tf.convert(100, "F", "C")), str(tf.convert("100 \u00b0F to \u00b0C")))
+        self.assertEqual(str(tf.convert(1, "Sv", "mSv")), "1000")  # the earlier category, by the rule
+        self.assertEqual(str(tf.convert(1, tf.find_unit("duration_h"), "m")), "60")  # the Unit decides: minutes
+        self.assertRaises(KeyError, tf.convert, 1, tf.find_unit("length_m"), "min")
+
+    def test_phrase_failures_say_what_failed(self):
+        with self.assertRaisesRegex(KeyError, "kilomter.*did you mean Kilometer"):
+            tf.convert("1.5 kilomter mi")
+        with self.assertRaisesRegex(ValueError, "Kilometer, Length.*Kilogram, Mass"):
+            tf.convert("1 km kg")
+        with self.assertRaisesRegex(KeyError, "exchange rates"):
+            tf.convert("100 USD EUR")
+        self.assertRaises(ValueError, tf.convert, "km to mi")
+        self.assertRaises(ValueError, tf.convert, "1 km")
+        self.assertRaises(TypeError, tf.convert, 1.5)
 
 
 class CategoryTest(unittest.TestCase):

@@ -165,7 +165,7 @@ static void test_categories(void) {
       const tal_unit* unit = tal_unit_list_get(category_units, u);
       tal_unit* again = NULL;
       ++units;
-      if (tal_unit_find(tal_unit_id(unit), &again) == TAL_OK && same_text(tal_unit_name(again), tal_unit_name(unit)) &&
+      if (tal_unit_find(tal_unit_id(unit), NULL, &again) == TAL_OK && same_text(tal_unit_name(again), tal_unit_name(unit)) &&
           same_text(tal_unit_symbol(again), tal_unit_symbol(unit)) &&
           same_text(tal_unit_category(again), tal_category_list_raw_value(list, c)))
         ++found;
@@ -198,14 +198,14 @@ static void test_units(void) {
   CHECK(list == NULL);
 
   tal_unit* unit = STALE;
-  CHECK(tal_unit_find("length_km", &unit) == TAL_OK);
+  CHECK(tal_unit_find("length_km", NULL, &unit) == TAL_OK);
   CHECK(same_text(tal_unit_name(unit), "Kilometer"));
   CHECK(same_text(tal_unit_symbol(unit), "km"));
   CHECK(same_text(tal_unit_category(unit), "length"));
   tal_unit_free(unit);
 
   unit = STALE;
-  CHECK(tal_unit_find("length_KM", &unit) == TAL_ERROR_UNKNOWN_UNIT);
+  CHECK(tal_unit_find("length_KM", NULL, &unit) == TAL_ERROR_UNKNOWN_UNIT);
   CHECK(unit == NULL);
 }
 
@@ -320,8 +320,15 @@ static void test_null_arguments(void) {
   CHECK(tal_unit_list_size(NULL) == 0);
   CHECK(tal_unit_list_get(NULL, 0) == NULL);
   tal_unit* unit = STALE;
-  CHECK(tal_unit_find(NULL, &unit) == TAL_ERROR_INVALID_ARGUMENT && unit == NULL);
-  CHECK(tal_unit_find("length_km", NULL) == TAL_ERROR_INVALID_ARGUMENT);
+  CHECK(tal_unit_find(NULL, NULL, &unit) == TAL_ERROR_INVALID_ARGUMENT && unit == NULL);
+  CHECK(tal_unit_find("length_km", NULL, NULL) == TAL_ERROR_INVALID_ARGUMENT);
+  units = STALE;
+  CHECK(tal_unit_search(NULL, 5, &units) == TAL_ERROR_INVALID_ARGUMENT && units == NULL);
+  CHECK(tal_unit_search("mile", 5, NULL) == TAL_ERROR_INVALID_ARGUMENT);
+  out = STALE;
+  char* reason = STALE;
+  CHECK(tal_convert_phrase(NULL, &out, &reason) == TAL_ERROR_INVALID_ARGUMENT && out == NULL && reason == NULL);
+  CHECK(tal_convert_phrase("1 km to m", NULL, NULL) == TAL_ERROR_INVALID_ARGUMENT);
   CHECK(tal_unit_id(NULL) == NULL && tal_unit_name(NULL) == NULL);
   CHECK(tal_unit_symbol(NULL) == NULL && tal_unit_category(NULL) == NULL);
 
@@ -376,12 +383,95 @@ static void test_status_messages(void) {
   CHECK(tal_version() != NULL && strchr(tal_version(), '.') != NULL);
 }
 
+/* A sample of the resolver's table (tests/units/UnitResolverTest.cpp):
+ * the C interface reads the same texts by the same rules. */
+typedef struct {
+  const char *text, *category;
+  tal_status status;
+  const char* id;
+} find_case;
+
+static void test_units_from_text(void) {
+  static const find_case finds[] = {
+      {"kilometres", NULL, TAL_OK, "length_km"},
+      {"KM", NULL, TAL_OK, "length_km"},
+      {"MB", NULL, TAL_OK, "datastorage_MB"},
+      {"Mb", NULL, TAL_OK, "datastorage_Mb"},
+      {"mb", NULL, TAL_ERROR_UNKNOWN_UNIT, NULL},
+      {"um", NULL, TAL_OK, "length_\xC2\xB5" "m"},
+      {"\xCE\xBC" "m", NULL, TAL_OK, "length_\xC2\xB5" "m"}, /* Greek mu */
+      {"m^2", NULL, TAL_OK, "area_m\xC2\xB2"},
+      {"degC", NULL, TAL_OK, "temperature_\xC2\xB0" "C"},
+      {"C", NULL, TAL_OK, "charge_C"},
+      {"C", "temperature", TAL_OK, "temperature_\xC2\xB0" "C"},
+      {"m", "Time", TAL_OK, "duration_m"},
+      {"ohm", NULL, TAL_OK, "resistance_\xCE\xA9"},
+      {"feet", NULL, TAL_OK, "length_ft"},
+      {"nmi", NULL, TAL_OK, "length_n mile"},
+      {"gal", NULL, TAL_OK, "volume_US gal"},
+      {"mpg", NULL, TAL_OK, "fuelvolume_US mpg"},
+      {"hp", NULL, TAL_OK, "power_hp(I)"},
+      {"cal", NULL, TAL_OK, "energy_cal_IT"},
+      {"kilomter", NULL, TAL_ERROR_UNKNOWN_UNIT, NULL},
+      {"km", "mass", TAL_ERROR_UNKNOWN_UNIT, NULL},
+      {"km", "masses", TAL_ERROR_UNKNOWN_CATEGORY, NULL},
+  };
+  for (size_t i = 0; i < sizeof finds / sizeof finds[0]; ++i) {
+    tal_unit* unit = STALE;
+    const tal_status status = tal_unit_find(finds[i].text, finds[i].category, &unit);
+    const int ok = status == finds[i].status &&
+                   (finds[i].id == NULL ? unit == NULL : same_text(tal_unit_id(unit), finds[i].id));
+    CHECK(ok);
+    if (!ok) fprintf(stderr, "  tal_unit_find(\"%s\"): %d %s\n", finds[i].text, (int)status, tal_unit_id(unit));
+    tal_unit_free(unit);
+  }
+
+  tal_unit_list* found = STALE;
+  CHECK(tal_unit_search("mile", 4, &found) == TAL_OK);
+  CHECK(tal_unit_list_size(found) == 4);
+  CHECK(same_text(tal_unit_id(tal_unit_list_get(found, 0)), "length_mi"));
+  CHECK(same_text(tal_unit_id(tal_unit_list_get(found, 1)), "length_n mile"));
+  CHECK(same_text(tal_unit_id(tal_unit_list_get(found, 2)), "length_smi"));
+  CHECK(same_text(tal_unit_id(tal_unit_list_get(found, 3)), "speed_mph"));
+  tal_unit_list_free(found);
+  found = STALE;
+  CHECK(tal_unit_search("xyzzyq", 4, &found) == TAL_OK && tal_unit_list_size(found) == 0);
+  tal_unit_list_free(found);
+
+  static const conversion_case phrases[] = {
+      {"1.5 km to mi", NULL, NULL, TAL_OK, "0.93205678835600095442615127654497733238"},
+      {"\xD9\xA1\xD9\xAB\xD9\xA5 km mi", NULL, NULL, TAL_OK, "0.93205678835600095442615127654497733238"},
+      {"5 ft 11 in to cm", NULL, NULL, TAL_OK, "180.34"},
+      {"100 F to C", NULL, NULL, TAL_OK, "37.777777777777777777777777777777777778"},
+      {"1.5 kilomter mi", NULL, NULL, TAL_ERROR_UNKNOWN_UNIT, NULL},
+      {"1 km kg", NULL, NULL, TAL_ERROR_NOT_CONVERTIBLE, NULL},
+      {"100 USD EUR", NULL, NULL, TAL_ERROR_UNKNOWN_UNIT, NULL},
+      {"km to mi", NULL, NULL, TAL_ERROR_PARSE, NULL},
+  };
+  for (size_t i = 0; i < sizeof phrases / sizeof phrases[0]; ++i) {
+    char* out = STALE;
+    char* reason = STALE;
+    const tal_status status = tal_convert_phrase(phrases[i].value, &out, &reason);
+    /* A failure says why; a success leaves the reason NULL. */
+    CHECK(status == TAL_OK ? reason == NULL : reason != NULL && reason[0] != '\0');
+    expect_result(phrases[i].value, status, out, phrases[i].status, phrases[i].result);
+    tal_string_free(reason);
+  }
+  char* out = NULL;
+  char* reason = NULL;
+  CHECK(tal_convert_phrase("1.5 kilomter mi", &out, &reason) == TAL_ERROR_UNKNOWN_UNIT);
+  CHECK(reason != NULL && strstr(reason, "kilomter") != NULL && strstr(reason, "Kilometer") != NULL);
+  tal_string_free(reason);
+  CHECK(tal_convert_phrase("1.5 kilomter mi", &out, NULL) == TAL_ERROR_UNKNOWN_UNIT && out == NULL);
+}
+
 int main(void) {
   test_convert();
   test_arithmetic();
   test_normalize();
   test_categories();
   test_units();
+  test_units_from_text();
   test_rates();
   test_digits();
   test_null_arguments();
