@@ -51,7 +51,7 @@ bool withinOneUnit(const Decimal& actual, const Decimal& expected) {
 }
 
 TEST(DecimalVectors, ReplayWithoutMismatch) {
-  std::ifstream in(std::string(TAL_TEST_DATA_DIR) + "/decimal_vectors.txt");
+  std::ifstream in(TAL_TEST_DATA_DIR "/decimal_vectors.txt");
   ASSERT_TRUE(in) << "missing tests/data/decimal_vectors.txt";
   std::string line;
   std::size_t count = 0;
