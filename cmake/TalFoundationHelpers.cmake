@@ -13,6 +13,19 @@ function(tal_target_options target)
   endif()
 endfunction()
 
+# What every test program compiles with; a precompiled header is shared only
+# between targets whose settings agree.
+function(tal_test_settings target)
+  target_link_libraries(${target} PRIVATE TalFoundation::TalFoundation GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${target} PRIVATE TAL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  tal_target_options(${target})
+  # Sanitized test programs compile unoptimised: half the compile time, and
+  # the library under test keeps its own optimisation level.
+  if(TALFOUNDATION_DEV_SANITIZERS)
+    target_compile_options(${target} PRIVATE -O0)
+  endif()
+endfunction()
+
 # tal_add_test(<name> [CONCURRENCY] <source>...): a GoogleTest program
 # registered with CTest. CONCURRENCY marks a program whose tests run work on
 # several threads: it gets the label "concurrency" and joins the
@@ -20,14 +33,16 @@ endfunction()
 function(tal_add_test name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "CONCURRENCY" "" "")
   add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
-  target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation GTest::gtest_main GTest::gmock)
-  target_compile_definitions(${name} PRIVATE TAL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
-  tal_target_options(${name})
-  # Sanitized test programs compile unoptimised: half the compile time, and
-  # the library under test keeps its own optimisation level.
-  if(TALFOUNDATION_DEV_SANITIZERS)
-    target_compile_options(${name} PRIVATE -O0)
+  tal_test_settings(${name})
+  # GoogleTest and the common standard headers are parsed once for all test
+  # programs, not once per source file.
+  if(NOT TARGET tal_test_pch)
+    add_library(tal_test_pch OBJECT ${PROJECT_SOURCE_DIR}/tests/support/pch.cpp)
+    tal_test_settings(tal_test_pch)
+    target_precompile_headers(tal_test_pch PRIVATE <gtest/gtest.h> <gmock/gmock.h> <algorithm> <cstdint> <memory>
+                              <optional> <ostream> <string> <string_view> <thread> <vector>)
   endif()
+  target_precompile_headers(${name} REUSE_FROM tal_test_pch)
   set(labels "")
   if(arg_CONCURRENCY)
     set(labels concurrency)
