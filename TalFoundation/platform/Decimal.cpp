@@ -8,6 +8,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "TalFoundation/platform/detail/HashCombine.h"
 #include "TalFoundation/platform/detail/WideInt.h"
 
 namespace tal::platform {
@@ -297,8 +298,10 @@ Decimal pow(const Decimal& x, std::int64_t n) noexcept {
   // Strip trailing zeros so an exact power keeps to the fewest digits.
   Uint128 c = A::coefficient(x);
   std::int64_t e = A::exponent(x);
-  while (c % 10u == 0) {
-    c /= 10u;
+  for (;;) {
+    const Uint128::Division d = Uint128::divide(c, 10u);
+    if (d.remainder != 0) break;
+    c = d.quotient;
     ++e;
   }
   const bool negative = x.isNegative() && (n & 1) != 0;
@@ -540,20 +543,21 @@ Decimal Decimal::pi() noexcept {
 }
 
 std::size_t Decimal::hash() const noexcept {
-  if (isNaN()) return 0x9e3779b97f4a7c15u;
+  if (isNaN()) return detail::kGoldenRatio;
   if (isZero()) return 0;
+  // Equal values share their coefficient and exponent once trailing zeros go.
   Uint128 c = A::coefficient(*this);
   std::int64_t e = exponent_;
-  while (c % 10u == 0) {
-    c /= 10u;
+  for (;;) {
+    const Uint128::Division d = Uint128::divide(c, 10u);
+    if (d.remainder != 0) break;
+    c = d.quotient;
     ++e;
   }
-  std::size_t h = std::hash<std::uint64_t>{}(c.low());
-  const auto mix = [&h](std::uint64_t v) { h ^= std::hash<std::uint64_t>{}(v) + 0x9e3779b97f4a7c15u + (h << 6) + (h >> 2); };
-  mix(c.high());
-  mix(static_cast<std::uint64_t>(e));
-  mix(negative_ ? 1u : 0u);
-  return h;
+  std::size_t h = detail::hashWord(c.low());
+  h = detail::hashCombine(h, detail::hashWord(c.high()));
+  h = detail::hashCombine(h, detail::hashWord(static_cast<std::uint64_t>(e)));
+  return detail::hashCombine(h, negative_ ? 1u : 0u);
 }
 
 std::ostream& operator<<(std::ostream& os, const Decimal& value) { return os << value.description(); }
