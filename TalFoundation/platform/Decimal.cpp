@@ -8,6 +8,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "TalFoundation/platform/detail/DoubleParse.h"
 #include "TalFoundation/platform/detail/HashCombine.h"
 #include "TalFoundation/platform/detail/WideInt.h"
 
@@ -512,6 +513,7 @@ std::string Decimal::toScientificString() const {
 double Decimal::toDouble() const noexcept {
   if (isNaN()) return std::numeric_limits<double>::quiet_NaN();
   if (isZero()) return 0.0;
+#if defined(__cpp_lib_to_chars)
   // from_chars rounds correctly; hand it "digitsE<exponent>".
   char buffer[64];
   char* p = buffer;
@@ -527,6 +529,13 @@ double Decimal::toDouble() const noexcept {
     return negative_ ? -far : far;
   }
   return value;
+#else
+  // No floating-point from_chars (libc++ 14): our own correctly rounded
+  // reader, which gives ±infinity and ±0 beyond the range as well.
+  char digits[40];
+  const int count = writeDigits(A::coefficient(*this), digits);
+  return detail::decimalToDouble(std::string_view(digits, static_cast<std::size_t>(count)), exponent_, negative_).value;
+#endif
 }
 
 Decimal Decimal::fromDouble(double value) noexcept {
