@@ -214,6 +214,18 @@ class Uint128 {
     return a.hi_ == b.hi_ && a.lo_ == b.lo_;
 #endif
   }
+  // The relations are spelled out: built from <=> they compile to slower
+  // code for the native body.
+  friend constexpr bool operator<(Uint128 a, Uint128 b) noexcept {
+#if TALFOUNDATION_NATIVE_INT128
+    return a.v_ < b.v_;
+#else
+    return a.hi_ != b.hi_ ? a.hi_ < b.hi_ : a.lo_ < b.lo_;
+#endif
+  }
+  friend constexpr bool operator>(Uint128 a, Uint128 b) noexcept { return b < a; }
+  friend constexpr bool operator<=(Uint128 a, Uint128 b) noexcept { return !(b < a); }
+  friend constexpr bool operator>=(Uint128 a, Uint128 b) noexcept { return !(a < b); }
   friend constexpr std::strong_ordering operator<=>(Uint128 a, Uint128 b) noexcept {
 #if TALFOUNDATION_NATIVE_INT128
     return a.v_ < b.v_ ? std::strong_ordering::less
