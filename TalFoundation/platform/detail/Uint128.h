@@ -214,8 +214,8 @@ class Uint128 {
     return a.hi_ == b.hi_ && a.lo_ == b.lo_;
 #endif
   }
-  // The relations are spelled out: built from <=> they compile to slower
-  // code for the native body.
+  // The relations are spelled out so that each is one comparison of the
+  // native type, not a three-way result compared again.
   friend constexpr bool operator<(Uint128 a, Uint128 b) noexcept {
 #if TALFOUNDATION_NATIVE_INT128
     return a.v_ < b.v_;
