@@ -187,6 +187,15 @@ TEST(DecimalHash, EveryPartOfTheValueReachesTheHash) {
   EXPECT_GE(seen.size(), static_cast<std::size_t>(values) - 2);
 }
 
+// Coefficients k·2^64 + 1 differ only in their high 64 bits.
+TEST(DecimalHash, TheHighWordOfTheCoefficientCounts) {
+  const std::hash<Decimal> hash;
+  const Decimal twoTo64 = dec("18446744073709551616");
+  std::unordered_set<std::size_t> seen;
+  for (int k = 1; k <= 100; ++k) seen.insert(hash(Decimal(k) * twoTo64 + Decimal(1)));
+  EXPECT_GE(seen.size(), 99u);
+}
+
 TEST(DecimalDouble, ConvertsThroughShortestDigits) {
   EXPECT_EQ(Decimal::fromDouble(0.1), 0.1_dec);
   EXPECT_EQ(Decimal::fromDouble(1.5e-7), dec("1.5e-7"));

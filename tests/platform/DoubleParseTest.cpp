@@ -148,6 +148,7 @@ TEST(DoubleParse, ReadsWhatStrtodReads) {
       {"0x", 0.0, 1},  // the "0" only
       {"0xg", 0.0, 1},
       {"0x1p", 1.0, 3},
+      {"0x0.01p4", 0.0625, 8},  // zeros after the point still scale
       {"0x123456789abcdef123p0", 0x1.23456789abcdfp+68, 22},
       {"0x1p-1074", 0x1p-1074, 9},
       {"0x1p-1075", 0.0, 9},  // a tie, to even zero

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <compare>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -422,6 +423,9 @@ TEST(Uint128, ComparisonLooksAtTheHighWordFirst) {
   EXPECT_LT(Uint128::fromWords(1, 1), Uint128::fromWords(1, 2));
   EXPECT_NE(Uint128::fromWords(1, 2), Uint128::fromWords(2, 2));
   EXPECT_EQ(Uint128::fromWords(7, 9), Uint128::fromWords(7, 9));
+  EXPECT_EQ(large <=> small, std::strong_ordering::less);
+  EXPECT_EQ(small <=> large, std::strong_ordering::greater);
+  EXPECT_EQ(small <=> Uint128::fromWords(1, 0), std::strong_ordering::equal);
 }
 
 TEST(Uint128, IncrementAndDecrementCarryAcrossTheWordBoundary) {

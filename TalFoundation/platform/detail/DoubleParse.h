@@ -399,7 +399,7 @@ inline DoubleFromText readDouble(std::string_view text) noexcept {
     fractionStart = i + 1;
     fractionEnd = fractionStart;
     while (fractionEnd < n && isDecimalDigit(text[fractionEnd])) ++fractionEnd;
-    if (integerEnd > start || fractionEnd > fractionStart) i = fractionEnd;
+    i = fractionEnd;
   }
   if (integerEnd == start && fractionEnd == fractionStart) return result;  // no digit
   std::int64_t exponent = 0;
