@@ -195,7 +195,7 @@ TEST(DoubleParse, ReadsWhatStrtodReads) {
 TEST(DoubleParse, RandomDoublesRoundTripThroughTheirDigits) {
   std::mt19937_64 random(20261207);
   int checked = 0;
-  for (int i = 0; i < 50000; ++i) {
+  for (int i = 0; i < 10000; ++i) {
     const std::uint64_t bits = random();
     double x = 0.0;
     std::memcpy(&x, &bits, sizeof x);
@@ -212,7 +212,7 @@ TEST(DoubleParse, RandomDoublesRoundTripThroughTheirDigits) {
     }
     ++checked;
   }
-  EXPECT_GT(checked, 49000);
+  EXPECT_GT(checked, 9800);
 }
 
 }  // namespace
