@@ -3,14 +3,11 @@
 #include <unicode/unistr.h>
 
 #include <array>
-#include <clocale>
-#include <cstdlib>
 #include <limits>
 
 #include "TalFoundation/numbertext/NumberingSystemInfo.h"
 #include "TalFoundation/numbertext/detail/IcuText.h"
-
-#include <locale.h>  // newlocale, strtod_l (POSIX)
+#include "TalFoundation/platform/detail/DoubleParse.h"
 
 namespace tal {
 namespace {
@@ -50,11 +47,6 @@ const DigitPoints& cachedDigitPoints(const Locale& locale) {
   return cache.points;
 }
 
-locale_t cLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-  return c;
-}
-
 }  // namespace
 
 std::string convertEastArabicNumbersToEnglish(std::string_view text, const Locale& locale) {
@@ -90,21 +82,12 @@ std::optional<Decimal> toDoubleFromEastArabic<Decimal>(std::string_view text, co
 
 template <>
 std::optional<double> toDoubleFromEastArabic<double>(std::string_view text, const Locale& locale) {
+  // Read as strtod does in the "C" locale, whatever the process locale is;
+  // white space or a NUL is not a number, so it counts as left over.
   const std::string converted = convertEastArabicNumbersToEnglish(text, locale);
-  if (converted.empty()) return std::nullopt;
-  switch (converted.front()) {
-    case ' ': case '\t': case '\n': case '\v': case '\f': case '\r': case '\0':
-      return std::nullopt;
-    default:
-      break;
-  }
-  const locale_t c = cLocale();
-  if (c == static_cast<locale_t>(nullptr)) return std::nullopt;
-  char* end = nullptr;
-  const double value = strtod_l(converted.c_str(), &end, c);
-  // A NUL inside the text stops strtod early, so it counts as left over.
-  if (end != converted.c_str() + converted.size()) return std::nullopt;
-  return value;
+  const platform::detail::DoubleFromText parsed = platform::detail::readDouble(converted);
+  if (parsed.length == 0 || parsed.length != converted.size()) return std::nullopt;
+  return parsed.value;
 }
 
 std::optional<std::int64_t> toIntFromEastArabic(std::string_view text, const Locale& locale) {

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <system_error>
 
+#include "TalFoundation/platform/detail/DoubleParse.h"
+#include "TalFoundation/platform/detail/HashCombine.h"
 #include "TalFoundation/platform/detail/WideInt.h"
 
 namespace tal::platform {
@@ -15,12 +17,12 @@ namespace tal::platform {
 using detail::DecimalParts;
 using detail::kMaxDigits;
 using detail::kPow10;
-using detail::uint128;
+using detail::Uint128;
 using detail::WideInt;
 
 struct DecimalAccess {
-  static uint128 coefficient(const Decimal& d) noexcept {
-    return (static_cast<uint128>(d.hi_) << 64) | d.lo_;
+  static Uint128 coefficient(const Decimal& d) noexcept {
+    return Uint128::fromWords(d.hi_, d.lo_);
   }
   static std::int64_t exponent(const Decimal& d) noexcept { return d.exponent_; }
   static Decimal make(const DecimalParts& p) noexcept { return Decimal::fromParts(detail::limitRange(p)); }
@@ -40,7 +42,7 @@ template <std::size_t N>
 Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, bool sticky = false) noexcept {
   const int digits = detail::digitCount(value);
   if (digits <= kMaxDigits && !sticky) return A::make({value.low128(), exponent, negative, false});
-  uint128 q = value.low128();
+  Uint128 q = value.low128();
   if (digits > kMaxDigits) {
     // Cut the lowest digits, 19 at a time; the last cut's remainder against
     // half of its power of ten decides the rounding, so no digit is isolated.
@@ -75,22 +77,21 @@ struct Digits19 {
 };
 
 /// x = high·10^19 + low, for x < 10^38.
-Digits19 splitDigits19(uint128 x) noexcept {
+Digits19 splitDigits19(Uint128 x) noexcept {
   std::uint64_t low = 0;
-  const std::uint64_t high = detail::divideWord(static_cast<std::uint64_t>(x >> 64), static_cast<std::uint64_t>(x),
-                                                detail::kPow10Reciprocal[19], low);
+  const std::uint64_t high = detail::divideWord(x.high(), x.low(), detail::kPow10Reciprocal[19], low);
   return {high, low};
 }
 
 /// Keeps a sum of three digits below 10^19; returns what carries over.
-std::uint64_t carryDigit19(uint128& sum) noexcept {
-  const std::uint64_t carry = std::uint64_t{sum >= kDigit19} + std::uint64_t{sum >= 2 * static_cast<uint128>(kDigit19)};
-  sum -= static_cast<uint128>(carry) * kDigit19;
+std::uint64_t carryDigit19(Uint128& sum) noexcept {
+  const std::uint64_t carry = std::uint64_t{sum >= kDigit19} + std::uint64_t{sum >= 2 * static_cast<Uint128>(kDigit19)};
+  sum -= Uint128::multiply(carry, kDigit19);
   return carry;
 }
 
 struct RoundedCoefficient {
-  uint128 coefficient;  // rounded half to even to 38 digits
+  Uint128 coefficient;  // rounded half to even to 38 digits
   int cut;              // digits removed
 };
 
@@ -100,8 +101,8 @@ template <std::size_t N>
 RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept {
   std::size_t top = N - 1;
   while (top > 0 && d[top] == 0) --top;
-  const int digits = 19 * static_cast<int>(top) + detail::digitCount(static_cast<uint128>(d[top]));
-  if (digits <= kMaxDigits) return {static_cast<uint128>(d[1]) * kDigit19 + d[0], 0};
+  const int digits = 19 * static_cast<int>(top) + detail::digitCount(static_cast<Uint128>(d[top]));
+  if (digits <= kMaxDigits) return {Uint128::multiply(d[1], kDigit19) + d[0], 0};
 
   // Cut k = 19·m + j digits: the kept digits end inside d[m], whose low j
   // decimal digits decide the rounding (all of d[m - 1] when j is 0).
@@ -110,16 +111,16 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
   const auto j = static_cast<std::size_t>(cut % 19);
   bool sticky = false;
   for (std::size_t i = 0; i + (j == 0 ? 1 : 0) < m; ++i) sticky |= d[i] != 0;
-  uint128 q = 0;
+  Uint128 q = 0;
   std::uint64_t dropped = 0;
   std::uint64_t half = 0;
   if (j == 0) {
-    q = static_cast<uint128>(d[m + 1]) * kDigit19 + d[m];
+    q = Uint128::multiply(d[m + 1], kDigit19) + d[m];
     dropped = d[m - 1];
     half = kDigit19 / 2;
   } else {
     const std::uint64_t above = m + 2 < N ? d[m + 2] : 0;
-    q = static_cast<uint128>(above) * kPow10[38 - j] + static_cast<uint128>(d[m + 1]) * detail::kPow10Word[19 - j] +
+    q = static_cast<Uint128>(above) * kPow10[38 - j] + Uint128::multiply(d[m + 1], detail::kPow10Word[19 - j]) +
         d[m] / detail::kPow10Word[j];
     dropped = d[m] % detail::kPow10Word[j];
     half = 5 * detail::kPow10Word[j - 1];
@@ -134,19 +135,19 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
   return {q, removed};
 }
 
-RoundedCoefficient roundedProduct(uint128 a, uint128 b) noexcept {
+RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
   const Digits19 x = splitDigits19(a);
   const Digits19 y = splitDigits19(b);
-  const Digits19 p00 = splitDigits19(static_cast<uint128>(x.low) * y.low);
-  const Digits19 p01 = splitDigits19(static_cast<uint128>(x.low) * y.high);
-  const Digits19 p10 = splitDigits19(static_cast<uint128>(x.high) * y.low);
-  const Digits19 p11 = splitDigits19(static_cast<uint128>(x.high) * y.high);
+  const Digits19 p00 = splitDigits19(Uint128::multiply(x.low, y.low));
+  const Digits19 p01 = splitDigits19(Uint128::multiply(x.low, y.high));
+  const Digits19 p10 = splitDigits19(Uint128::multiply(x.high, y.low));
+  const Digits19 p11 = splitDigits19(Uint128::multiply(x.high, y.high));
   std::array<std::uint64_t, 4> d{};
   d[0] = p00.low;
-  uint128 sum = static_cast<uint128>(p00.high) + p01.low + p10.low;
+  Uint128 sum = static_cast<Uint128>(p00.high) + p01.low + p10.low;
   std::uint64_t carry = carryDigit19(sum);
   d[1] = static_cast<std::uint64_t>(sum);
-  sum = static_cast<uint128>(p01.high) + p10.high + p11.low + carry;
+  sum = static_cast<Uint128>(p01.high) + p10.high + p11.low + carry;
   carry = carryDigit19(sum);
   d[2] = static_cast<std::uint64_t>(sum);
   d[3] = p11.high + carry;  // below 10^19, as a·b < 10^76
@@ -156,14 +157,14 @@ RoundedCoefficient roundedProduct(uint128 a, uint128 b) noexcept {
 /// x·10^shift ± y rounded to 38 digits, for coefficients below 10^38 where
 /// x·10^shift has more than 38 digits (so it outweighs y) and shift < 77.
 /// In base 10^19 the scale is a whole-digit move and one short multiply.
-RoundedCoefficient roundedScaledSum(uint128 x, int shift, uint128 y, bool subtract) noexcept {
+RoundedCoefficient roundedScaledSum(Uint128 x, int shift, Uint128 y, bool subtract) noexcept {
   const auto whole = static_cast<std::size_t>(shift / 19);
   const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(shift % 19)];
   const Digits19 xs = splitDigits19(x);
-  const Digits19 low = splitDigits19(static_cast<uint128>(xs.low) * scale);
-  const Digits19 high = splitDigits19(static_cast<uint128>(xs.high) * scale);
+  const Digits19 low = splitDigits19(Uint128::multiply(xs.low, scale));
+  const Digits19 high = splitDigits19(Uint128::multiply(xs.high, scale));
   std::array<std::uint64_t, 7> d{};
-  uint128 middle = static_cast<uint128>(low.high) + high.low;
+  Uint128 middle = static_cast<Uint128>(low.high) + high.low;
   const std::uint64_t carry = carryDigit19(middle);
   d[whole] = low.low;
   d[whole + 1] = static_cast<std::uint64_t>(middle);
@@ -179,7 +180,7 @@ RoundedCoefficient roundedScaledSum(uint128 x, int shift, uint128 y, bool subtra
       pending = d[i] < change ? 1 : 0;
       d[i] = d[i] + (pending != 0 ? kDigit19 : 0) - change;  // below 10^19; any wrap cancels
     } else {
-      const uint128 total = static_cast<uint128>(d[i]) + change;
+      const Uint128 total = static_cast<Uint128>(d[i]) + change;
       pending = total >= kDigit19 ? 1 : 0;
       d[i] = static_cast<std::uint64_t>(total - (pending != 0 ? kDigit19 : 0));
     }
@@ -189,11 +190,11 @@ RoundedCoefficient roundedScaledSum(uint128 x, int shift, uint128 y, bool subtra
 
 /// A 38-digit coefficient's sum with another, below 2·10^38, rounded half to
 /// even when it reaches a 39th digit.
-Decimal roundedSum(uint128 sum, std::int64_t exponent, bool negative) noexcept {
+Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negative, false});
   WideInt<2> value = WideInt<2>::from(sum);
   const std::uint64_t digit = detail::dropDigit(value);
-  uint128 q = value.low128();
+  Uint128 q = value.low128();
   if (digit > 5 || (digit == 5 && (q & 1) != 0)) ++q;
   if (q == kPow10[kMaxDigits]) return A::make({kPow10[kMaxDigits - 1], exponent + 2, negative, false});
   return A::make({q, exponent + 1, negative, false});
@@ -204,7 +205,7 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   // The operands as plain fields: copying a Decimal whole right after it was
   // written field by field stalls the load.
   struct Term {
-    uint128 c;
+    Uint128 c;
     std::int64_t e;
     bool negative;
     int digits;
@@ -227,7 +228,7 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   const bool same = x.negative == y.negative;
 
   if (x.digits + shift <= kMaxDigits) {
-    const uint128 sx = x.c * kPow10[static_cast<std::size_t>(shift)];
+    const Uint128 sx = x.c * kPow10[static_cast<std::size_t>(shift)];
     if (same) return roundedSum(sx + y.c, y.e, x.negative);
     if (sx >= y.c) return A::make({sx - y.c, y.e, x.negative, false});
     return A::make({y.c - sx, y.e, y.negative, false});
@@ -246,10 +247,10 @@ Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
   if (a.isZero() || b.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
   const std::int64_t exponent = A::exponent(a) + A::exponent(b);
-  const uint128 ca = A::coefficient(a);
-  const uint128 cb = A::coefficient(b);
-  if ((ca >> 64) == 0 && (cb >> 64) == 0) {
-    const uint128 product = static_cast<uint128>(static_cast<std::uint64_t>(ca)) * static_cast<std::uint64_t>(cb);
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
+  if (ca.high() == 0 && cb.high() == 0) {
+    const Uint128 product = Uint128::multiply(ca.low(), cb.low());
     if (product < kPow10[kMaxDigits]) return A::make({product, exponent, negative, false});
   }
   const RoundedCoefficient p = roundedProduct(ca, cb);
@@ -260,26 +261,26 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
   if (a.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
-  const uint128 ca = A::coefficient(a);
-  const uint128 cb = A::coefficient(b);
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
   const int na = detail::digitCount(ca);
   const int nb = detail::digitCount(cb);
   // Scale the dividend so the quotient has exactly 38 digits; the remainder
   // then decides the rounding.
-  const uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
-  const uint128 leadB = cb * kPow10[static_cast<std::size_t>(kMaxDigits - nb)];
+  const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+  const Uint128 leadB = cb * kPow10[static_cast<std::size_t>(kMaxDigits - nb)];
   const int shift = kMaxDigits - 1 + nb - na + (leadA >= leadB ? 0 : 1);
   // ca·10^shift as one product of two coefficient-sized factors: the part of
   // the scale beyond 38 places leaves ca below 10^38, since the dividend has
   // at most 76 digits.
   const int wide = std::min(shift, kMaxDigits);
-  const uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
+  const Uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
   const WideInt<4> dividend =
       detail::multiply(WideInt<2>::from(scaled), WideInt<2>::from(kPow10[static_cast<std::size_t>(wide)]));
   auto [q, r] = detail::divide(dividend, cb);
   std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
   if (r != 0) {
-    const uint128 twice = r << 1;  // r < cb < 2^127
+    const Uint128 twice = r << 1;  // r < cb < 2^127
     if (twice > cb || (twice == cb && (q & 1) != 0)) {
       ++q;
       if (q == kPow10[kMaxDigits]) {
@@ -296,10 +297,12 @@ Decimal pow(const Decimal& x, std::int64_t n) noexcept {
   if (n == 0) return Decimal(1);
   if (x.isZero()) return Decimal();
   // Strip trailing zeros so an exact power keeps to the fewest digits.
-  uint128 c = A::coefficient(x);
+  Uint128 c = A::coefficient(x);
   std::int64_t e = A::exponent(x);
-  while (c % 10 == 0) {
-    c /= 10;
+  for (;;) {
+    const Uint128::Division d = Uint128::divide(c, 10u);
+    if (d.remainder != 0) break;
+    c = d.quotient;
     ++e;
   }
   const bool negative = x.isNegative() && (n & 1) != 0;
@@ -355,8 +358,8 @@ Decimal pow(const Decimal& x, std::int64_t n) noexcept {
 Decimal Decimal::rounded(std::int64_t fractionDigits, Rounding mode) const noexcept {
   if (isNaN() || isZero() || exponent_ >= -fractionDigits) return *this;
   const std::int64_t cut = -fractionDigits - exponent_;
-  const uint128 c = A::coefficient(*this);
-  uint128 q = 0;
+  const Uint128 c = A::coefficient(*this);
+  Uint128 q = 0;
   std::uint64_t roundDigit = 0;
   bool sticky = false;
   if (cut <= kMaxDigits) {
@@ -396,10 +399,10 @@ std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept {
     const std::int64_t adjB = adjustedExponent(b);
     if (adjA != adjB) return adjA <=> adjB;
     // Same leading position: widen both to 38 digits and compare.
-    const uint128 ca = A::coefficient(a);
-    const uint128 cb = A::coefficient(b);
-    const uint128 wa = ca * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(ca))];
-    const uint128 wb = cb * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(cb))];
+    const Uint128 ca = A::coefficient(a);
+    const Uint128 cb = A::coefficient(b);
+    const Uint128 wa = ca * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(ca))];
+    const Uint128 wb = cb * kPow10[static_cast<std::size_t>(kMaxDigits - detail::digitCount(cb))];
     return wa <=> wb;
   }();
   return sa > 0 ? magnitudeOrder : 0 <=> magnitudeOrder;
@@ -409,14 +412,14 @@ namespace {
 
 
 /// Writes the coefficient's digits; returns their count (at most 38).
-int writeDigits(uint128 c, char* out) noexcept {
+int writeDigits(Uint128 c, char* out) noexcept {
   char* end = out;
-  if ((c >> 64) == 0) {
-    end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(c)).ptr;
+  if (c.high() == 0) {
+    end = std::to_chars(out, out + 40, c.low()).ptr;
   } else {
     WideInt<2> w = WideInt<2>::from(c);
     const std::uint64_t low = detail::divideInPlace(w, detail::kPow10Reciprocal[19]);
-    end = std::to_chars(out, out + 40, static_cast<std::uint64_t>(w.low128())).ptr;
+    end = std::to_chars(out, out + 40, w.w[0]).ptr;
     char lowDigits[20];
     const char* lowEnd = std::to_chars(lowDigits, lowDigits + 20, low).ptr;
     const auto lowCount = lowEnd - lowDigits;
@@ -510,6 +513,7 @@ std::string Decimal::toScientificString() const {
 double Decimal::toDouble() const noexcept {
   if (isNaN()) return std::numeric_limits<double>::quiet_NaN();
   if (isZero()) return 0.0;
+#if defined(__cpp_lib_to_chars)
   // from_chars rounds correctly; hand it "digitsE<exponent>".
   char buffer[64];
   char* p = buffer;
@@ -525,6 +529,13 @@ double Decimal::toDouble() const noexcept {
     return negative_ ? -far : far;
   }
   return value;
+#else
+  // No floating-point from_chars (libc++ 14): our own correctly rounded
+  // reader, which gives ±infinity and ±0 beyond the range as well.
+  char digits[40];
+  const int count = writeDigits(A::coefficient(*this), digits);
+  return detail::decimalToDouble(std::string_view(digits, static_cast<std::size_t>(count)), exponent_, negative_).value;
+#endif
 }
 
 Decimal Decimal::fromDouble(double value) noexcept {
@@ -541,20 +552,21 @@ Decimal Decimal::pi() noexcept {
 }
 
 std::size_t Decimal::hash() const noexcept {
-  if (isNaN()) return 0x9e3779b97f4a7c15u;
+  if (isNaN()) return detail::kGoldenRatio;
   if (isZero()) return 0;
-  uint128 c = A::coefficient(*this);
+  // Equal values share their coefficient and exponent once trailing zeros go.
+  Uint128 c = A::coefficient(*this);
   std::int64_t e = exponent_;
-  while (c % 10 == 0) {
-    c /= 10;
+  for (;;) {
+    const Uint128::Division d = Uint128::divide(c, 10u);
+    if (d.remainder != 0) break;
+    c = d.quotient;
     ++e;
   }
-  std::size_t h = std::hash<std::uint64_t>{}(static_cast<std::uint64_t>(c));
-  const auto mix = [&h](std::uint64_t v) { h ^= std::hash<std::uint64_t>{}(v) + 0x9e3779b97f4a7c15u + (h << 6) + (h >> 2); };
-  mix(static_cast<std::uint64_t>(c >> 64));
-  mix(static_cast<std::uint64_t>(e));
-  mix(negative_ ? 1u : 0u);
-  return h;
+  std::size_t h = detail::hashWord(c.low());
+  h = detail::hashCombine(h, detail::hashWord(c.high()));
+  h = detail::hashCombine(h, detail::hashWord(static_cast<std::uint64_t>(e)));
+  return detail::hashCombine(h, negative_ ? 1u : 0u);
 }
 
 std::ostream& operator<<(std::ostream& os, const Decimal& value) { return os << value.description(); }

@@ -143,8 +143,8 @@ class Decimal {
     Decimal d;
     if (p.nan) return nan();
     if (p.coefficient == 0) return d;
-    d.lo_ = static_cast<std::uint64_t>(p.coefficient);
-    d.hi_ = static_cast<std::uint64_t>(p.coefficient >> 64);
+    d.lo_ = p.coefficient.low();
+    d.hi_ = p.coefficient.high();
     d.exponent_ = static_cast<std::int32_t>(p.exponent);
     d.negative_ = p.negative;
     return d;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "TalFoundation/currency/TalCurrency.h"
+#include "TalFoundation/platform/detail/HashCombine.h"
 
 namespace tal {
 
@@ -40,8 +41,8 @@ std::optional<std::string_view> TalUnit::currencySymbol() const noexcept {
 }
 
 std::size_t TalUnit::hash() const noexcept {
-  const std::size_t h = std::hash<std::string_view>{}(symbol());
-  return h ^ (std::hash<TalUnitCategory>{}(category()) + 0x9e3779b97f4a7c15u + (h << 6) + (h >> 2));
+  return platform::detail::hashCombine(std::hash<std::string_view>{}(symbol()),
+                                       std::hash<TalUnitCategory>{}(category()));
 }
 
 }  // namespace tal

@@ -159,6 +159,43 @@ TEST(DecimalText, ScientificFormReadsBack) {
   }
 }
 
+TEST(DecimalHash, EqualValuesHashAlikeWhateverTheirTrailingZeros) {
+  const std::hash<Decimal> hash;
+  EXPECT_EQ(hash(dec("1.5")), hash(dec("1.500")));
+  EXPECT_EQ(hash(dec("1E+37")), hash(dec("10000000000000000000000000000000000000")));
+  EXPECT_EQ(hash(dec("12345678901234567890123456789012345678E+5")),
+            hash(dec("1234567890123456789012345678901234567800000E0")));
+  EXPECT_EQ(hash(dec("-0.000")), hash(Decimal(0)));
+  EXPECT_EQ(hash(Decimal::nan()), hash(Decimal::nan()));
+}
+
+// Values that differ only in the high word of the coefficient, the
+// exponent or the sign must not collide as a rule: a hash that dropped any
+// of them would put all of a row into a few buckets.
+TEST(DecimalHash, EveryPartOfTheValueReachesTheHash) {
+  const std::hash<Decimal> hash;
+  std::unordered_set<std::size_t> seen;
+  int values = 0;
+  for (int i = 1; i <= 200; ++i) {
+    const std::string high = std::to_string(i) + "00000000000000000000000000000001";  // above 2^64
+    for (const std::string& text : {high, high + "E-7", "-" + high, std::to_string(i) + "E+" + std::to_string(i),
+                                    std::to_string(i) + "E-" + std::to_string(i)}) {
+      seen.insert(hash(dec(text)));
+      ++values;
+    }
+  }
+  EXPECT_GE(seen.size(), static_cast<std::size_t>(values) - 2);
+}
+
+// Coefficients k·2^64 + 1 differ only in their high 64 bits.
+TEST(DecimalHash, TheHighWordOfTheCoefficientCounts) {
+  const std::hash<Decimal> hash;
+  const Decimal twoTo64 = dec("18446744073709551616");
+  std::unordered_set<std::size_t> seen;
+  for (int k = 1; k <= 100; ++k) seen.insert(hash(Decimal(k) * twoTo64 + Decimal(1)));
+  EXPECT_GE(seen.size(), 99u);
+}
+
 TEST(DecimalDouble, ConvertsThroughShortestDigits) {
   EXPECT_EQ(Decimal::fromDouble(0.1), 0.1_dec);
   EXPECT_EQ(Decimal::fromDouble(1.5e-7), dec("1.5e-7"));

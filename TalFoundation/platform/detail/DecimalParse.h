@@ -9,16 +9,16 @@
 #include <cstdint>
 #include <string_view>
 
-namespace tal::platform::detail {
+#include "TalFoundation/platform/detail/Uint128.h"
 
-__extension__ typedef unsigned __int128 uint128;
+namespace tal::platform::detail {
 
 inline constexpr int kMaxDigits = 38;
 inline constexpr std::int64_t kMaxAdjusted = 999999;
 
-inline constexpr std::array<uint128, 39> kPow10 = [] {
-  std::array<uint128, 39> table{};
-  uint128 p = 1;
+inline constexpr std::array<Uint128, 39> kPow10 = [] {
+  std::array<Uint128, 39> table{};
+  Uint128 p = 1;
   for (auto& entry : table) {
     entry = p;
     p *= 10;
@@ -27,17 +27,16 @@ inline constexpr std::array<uint128, 39> kPow10 = [] {
 }();
 
 /// Number of decimal digits of x (1 for zero).
-constexpr int digitCount(uint128 x) noexcept {
-  const auto hi = static_cast<std::uint64_t>(x >> 64);
-  const int bits = hi != 0 ? 128 - std::countl_zero(hi)
-                           : 64 - std::countl_zero(static_cast<std::uint64_t>(x));
+constexpr int digitCount(Uint128 x) noexcept {
+  const std::uint64_t hi = x.high();
+  const int bits = hi != 0 ? 128 - std::countl_zero(hi) : 64 - std::countl_zero(x.low());
   const int guess = (bits * 1233) >> 12;  // floor(bits * log10(2)), at most 38
   return guess + (x >= kPow10[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
 /// A value before it is checked against the exponent range.
 struct DecimalParts {
-  uint128 coefficient = 0;  // below 10^38
+  Uint128 coefficient = 0;  // below 10^38
   std::int64_t exponent = 0;
   bool negative = false;
   bool nan = false;
@@ -94,7 +93,7 @@ constexpr ParsedDecimal parseDecimal(std::string_view text) noexcept {
 
   // Kept digits gather in a 64-bit word, 19 at a time, and join the
   // 128-bit coefficient once per word rather than once per digit.
-  uint128 coefficient = 0;
+  Uint128 coefficient = 0;
   std::uint64_t chunk = 0;
   int chunkDigits = 0;
   int significant = 0;

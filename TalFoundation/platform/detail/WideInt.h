@@ -15,17 +15,16 @@ template <std::size_t N>
 struct WideInt {
   std::array<std::uint64_t, N> w{};  // least significant word first
 
-  static constexpr WideInt from(uint128 x) noexcept {
+  static constexpr WideInt from(Uint128 x) noexcept {
     WideInt r;
-    r.w[0] = static_cast<std::uint64_t>(x);
-    if constexpr (N > 1) r.w[1] = static_cast<std::uint64_t>(x >> 64);
+    r.w[0] = x.low();
+    if constexpr (N > 1) r.w[1] = x.high();
     return r;
   }
   /// The low 128 bits.
-  [[nodiscard]] constexpr uint128 low128() const noexcept {
-    uint128 r = w[0];
-    if constexpr (N > 1) r |= static_cast<uint128>(w[1]) << 64;
-    return r;
+  [[nodiscard]] constexpr Uint128 low128() const noexcept {
+    if constexpr (N > 1) return Uint128::fromWords(w[1], w[0]);
+    return w[0];
   }
   [[nodiscard]] constexpr int bitWidth() const noexcept {
     for (std::size_t i = N; i-- > 0;)
@@ -49,29 +48,13 @@ constexpr WideInt<N + M> multiply(const WideInt<N>& a, const WideInt<M>& b) noex
     if (a.w[i] == 0) continue;
     std::uint64_t carry = 0;
     for (std::size_t j = 0; j < M; ++j) {
-      const uint128 p = static_cast<uint128>(a.w[i]) * b.w[j] + r.w[i + j] + carry;
-      r.w[i + j] = static_cast<std::uint64_t>(p);
-      carry = static_cast<std::uint64_t>(p >> 64);
+      const Uint128 p = Uint128::multiply(a.w[i], b.w[j]) + r.w[i + j] + carry;
+      r.w[i + j] = p.low();
+      carry = p.high();
     }
     r.w[i + M] = carry;
   }
   return r;
-}
-
-/// (hi·2^64 + lo) / d and its remainder, for hi < d.
-inline std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, std::uint64_t d,
-                                std::uint64_t& remainder) noexcept {
-#if defined(__x86_64__)
-  std::uint64_t q = 0;
-  std::uint64_t r = 0;
-  __asm__("divq %4" : "=a"(q), "=d"(r) : "a"(lo), "d"(hi), "rm"(d));
-  remainder = r;
-  return q;
-#else
-  const uint128 n = (static_cast<uint128>(hi) << 64) | lo;
-  remainder = static_cast<std::uint64_t>(n % d);
-  return static_cast<std::uint64_t>(n / d);
-#endif
 }
 
 inline constexpr std::array<std::uint64_t, 20> kPow10Word = [] {
@@ -91,9 +74,9 @@ constexpr WideInt<N> scaleByPow10(WideInt<N> a, int k) noexcept {
     const int step = k < 19 ? k : 19;
     std::uint64_t carry = 0;
     for (std::size_t i = 0; i < N; ++i) {
-      const uint128 p = static_cast<uint128>(a.w[i]) * kPow10Word[static_cast<std::size_t>(step)] + carry;
-      a.w[i] = static_cast<std::uint64_t>(p);
-      carry = static_cast<std::uint64_t>(p >> 64);
+      const Uint128 p = Uint128::multiply(a.w[i], kPow10Word[static_cast<std::size_t>(step)]) + carry;
+      a.w[i] = p.low();
+      carry = p.high();
     }
     k -= step;
   }
@@ -132,16 +115,16 @@ struct WordReciprocal {
 constexpr WordReciprocal makeReciprocal(std::uint64_t d) noexcept {
   const int shift = std::countl_zero(d);
   const std::uint64_t normalized = d << shift;
-  const uint128 all = ~static_cast<uint128>(0);
-  return {normalized, static_cast<std::uint64_t>(all / normalized - (static_cast<uint128>(1) << 64)), shift};
+  const Uint128 all = ~Uint128(0u);
+  return {normalized, (all / normalized).low(), shift};  // the quotient is 2^64 + inverse
 }
 
 /// (hi·2^64 + lo) / d for hi < d, d normalized.
 constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const WordReciprocal& d,
                                    std::uint64_t& remainder) noexcept {
-  const uint128 q = static_cast<uint128>(d.inverse) * hi + ((static_cast<uint128>(hi) << 64) | lo);
-  auto q1 = static_cast<std::uint64_t>(q >> 64) + 1;
-  const auto q0 = static_cast<std::uint64_t>(q);
+  const Uint128 q = Uint128::multiply(d.inverse, hi) + Uint128::fromWords(hi, lo);
+  std::uint64_t q1 = q.high() + 1;
+  const std::uint64_t q0 = q.low();
   std::uint64_t r = lo - q1 * d.normalized;
   if (r > q0) {
     --q1;
@@ -155,9 +138,9 @@ constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const Wor
   return q1;
 }
 
-/// The reciprocal of a divisor known only at run time: one hardware divide
+/// The reciprocal of a divisor known only at run time: one word division
 /// here, then two multiplications per word divided.
-inline WordReciprocal reciprocalOf(std::uint64_t d) noexcept {
+constexpr WordReciprocal reciprocalOf(std::uint64_t d) noexcept {
   const int shift = std::countl_zero(d);
   const std::uint64_t normalized = d << shift;
   // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
@@ -228,9 +211,9 @@ inline TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexce
     p -= d1;
   }
   // ... then for the high half of v·d0.
-  const uint128 t = static_cast<uint128>(v) * d0;
-  const auto t1 = static_cast<std::uint64_t>(t >> 64);
-  const auto t0 = static_cast<std::uint64_t>(t);
+  const Uint128 t = Uint128::multiply(v, d0);
+  const std::uint64_t t1 = t.high();
+  const std::uint64_t t0 = t.low();
   p += t1;
   if (p < t1) {
     --v;
@@ -242,16 +225,16 @@ inline TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexce
 /// ⟨u2, u1, u0⟩ / ⟨d1, d0⟩ for ⟨u2, u1⟩ below the divisor; the remainder
 /// replaces ⟨u1, u0⟩ in `remainder`.
 inline std::uint64_t divide3by2(std::uint64_t u2, std::uint64_t u1, std::uint64_t u0, const TwoWordReciprocal& d,
-                                uint128& remainder) noexcept {
-  const uint128 divisor = (static_cast<uint128>(d.d1) << 64) | d.d0;
-  const uint128 estimate = static_cast<uint128>(d.inverse) * u2 + ((static_cast<uint128>(u2) << 64) | u1);
-  auto q1 = static_cast<std::uint64_t>(estimate >> 64);
-  const auto q0 = static_cast<std::uint64_t>(estimate);
+                                Uint128& remainder) noexcept {
+  const Uint128 divisor = Uint128::fromWords(d.d1, d.d0);
+  const Uint128 estimate = Uint128::multiply(d.inverse, u2) + Uint128::fromWords(u2, u1);
+  std::uint64_t q1 = estimate.high();
+  const std::uint64_t q0 = estimate.low();
   const std::uint64_t r1 = u1 - q1 * d.d1;
   // All below is modulo 2^128.
-  uint128 r = ((static_cast<uint128>(r1) << 64) | u0) - static_cast<uint128>(d.d0) * q1 - divisor;
+  Uint128 r = Uint128::fromWords(r1, u0) - Uint128::multiply(d.d0, q1) - divisor;
   ++q1;
-  if (static_cast<std::uint64_t>(r >> 64) >= q0) {
+  if (r.high() >= q0) {
     --q1;
     r += divisor;
   }
@@ -266,37 +249,37 @@ inline std::uint64_t divide3by2(std::uint64_t u2, std::uint64_t u1, std::uint64_
 /// Quotient and remainder of a 4-word number by a 2-word divisor, for
 /// quotients below 2^128.
 struct Division128 {
-  uint128 quotient;
-  uint128 remainder;
+  Uint128 quotient;
+  Uint128 remainder;
 };
-inline Division128 divide(const WideInt<4>& a, uint128 divisor) noexcept {
-  const auto dHi = static_cast<std::uint64_t>(divisor >> 64);
+inline Division128 divide(const WideInt<4>& a, Uint128 divisor) noexcept {
+  const std::uint64_t dHi = divisor.high();
   if (dHi == 0) {
     // With the quotient below 2^128, a.w[3] is zero and a.w[2] is below the
     // divisor: two word divisions remain. (Words are read one by one; copying
     // `a` whole would reload it in halves it was not stored in.)
-    const auto d = static_cast<std::uint64_t>(divisor);
+    const std::uint64_t d = divisor.low();
     std::uint64_t r = a.w[2];
     const std::uint64_t q1 = divideWord(r, a.w[1], d, r);
     const std::uint64_t q0 = divideWord(r, a.w[0], d, r);
-    return {(static_cast<uint128>(q1) << 64) | q0, r};
+    return {Uint128::fromWords(q1, q0), r};
   }
   // Normalize so the divisor's top bit is set. A quotient below 2^128 leaves
   // the shifted dividend's top word zero and its next two below the divisor,
   // so two quotient words remain, each from three words of the dividend.
   const int shift = std::countl_zero(dHi);
-  const uint128 d = divisor << shift;
+  const Uint128 d = divisor << shift;
   std::array<std::uint64_t, 4> u{};
   for (std::size_t i = 0; i < 4; ++i) {
     u[i] |= a.w[i] << shift;
     if (shift != 0 && i + 1 < 4) u[i + 1] = a.w[i] >> (64 - shift);
   }
-  const TwoWordReciprocal reciprocal = reciprocalOf(static_cast<std::uint64_t>(d >> 64), static_cast<std::uint64_t>(d));
-  uint128 r = 0;
+  const TwoWordReciprocal reciprocal = reciprocalOf(d.high(), d.low());
+  Uint128 r = 0;
   const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
   const std::uint64_t q0 =
-      divide3by2(static_cast<std::uint64_t>(r >> 64), static_cast<std::uint64_t>(r), u[0], reciprocal, r);
-  return {(static_cast<uint128>(q1) << 64) | q0, r >> shift};
+      divide3by2(r.high(), r.low(), u[0], reciprocal, r);
+  return {Uint128::fromWords(q1, q0), r >> shift};
 }
 
 }  // namespace tal::platform::detail
