@@ -6,6 +6,8 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
@@ -243,7 +245,12 @@ Decimal plainRoad(const Decimal& value, const TalUnit& from, const TalUnit& to) 
 }
 
 TEST(TalMeasurementShortcuts, EveryGenericPairMatchesThePlainRoad) {
-  const auto values = generatedValues(12, 0xface);
+  auto values = generatedValues(12, 0xface);
+  // Either side of where a power-of-ten factor (10^3 up to 10^-2 here)
+  // takes a value out of range, which the folded road must not hide.
+  for (const char* edge : {"9.9999999999999999999999999999999999999E+999996", "1E+999997", "5E+999998",
+                           "1E-999997", "9E-999998", "-1.5E-999998", "1.5", "-0"})
+    values.push_back(dec(edge));
   std::size_t pairs = 0;
   for (const TalUnitCategory category : TalUnitCategory::allCases()) {
     if (category == TalUnitCategory::temperature || category == TalUnitCategory::angle) continue;
@@ -259,6 +266,28 @@ TEST(TalMeasurementShortcuts, EveryGenericPairMatchesThePlainRoad) {
     }
   }
   EXPECT_GT(pairs, 10000u);
+}
+
+TEST(TalMeasurementShortcuts, PowersOfTen) {
+  const std::array<std::pair<const char*, std::optional<int>>, 9> cases = {{
+      {"1000", 3},
+      {"1", 0},
+      {"0.001", -3},
+      {"1E+30", 30},
+      {"1E-24", -24},
+      {"1000.000", 3},
+      {"2000", std::nullopt},
+      {"-1000", std::nullopt},
+      {"0", std::nullopt},
+  }};
+  for (const auto& [text, k] : cases) EXPECT_EQ(detail::powerOfTen(dec(text)), k) << text;
+}
+
+// The conversion tells units apart by category and symbol only, which
+// equal ids imply as long as no raw value has the "_" that ends it in an id.
+TEST(TalMeasurementShortcuts, NoCategoryRawValueHasAnUnderscore) {
+  for (const TalUnitCategory category : TalUnitCategory::allCases())
+    EXPECT_EQ(category.rawValue().find('_'), std::string_view::npos) << category.rawValue();
 }
 
 TEST(TalMeasurementShortcuts, AngleKindsComeFromThePlatformUnit) {

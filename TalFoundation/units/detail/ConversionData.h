@@ -4,6 +4,7 @@
 // then compares texts or looks units up.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -34,6 +35,15 @@ struct ConversionData {
   /// x × it and x ÷ coefficient then round the same exact value once, so
   /// they are the same decimal.
   std::optional<Decimal> exactReciprocal;
+  /// For a coefficient 10^k with k ≠ 0: value × coefficient is exact, so the
+  /// multiply can fold into the constant of the step after it, as long as
+  /// the product stays in range. It does for |value| below this limit when
+  /// k > 0, and for |value| at or above it when k < 0.
+  std::optional<Decimal> foldLimit;
+  bool foldLimitIsUpper = false;
+  /// A hash of the symbol: units whose keys differ have different symbols,
+  /// so most pairs are told apart without comparing texts.
+  std::size_t symbolKey = 0;
 
   [[nodiscard]] static ConversionData of(TalUnitCategory category, std::string_view symbol,
                                          const platform::Unit* dimension, const Decimal& coefficient);
@@ -41,5 +51,8 @@ struct ConversionData {
 
 /// 1 ÷ `value` when it is exact in 38 digits, else absent.
 [[nodiscard]] std::optional<Decimal> exactReciprocal(const Decimal& value);
+
+/// k when `value` is 10^k, else absent.
+[[nodiscard]] std::optional<int> powerOfTen(const Decimal& value);
 
 }  // namespace tal::detail
