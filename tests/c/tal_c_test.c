@@ -405,6 +405,18 @@ static void test_convert_to_list(void) {
   CHECK(tal_convert_to_list("1", "length_km", temperatures, results, 8) == TAL_OK);
   for (size_t i = 0; i < 8; ++i) CHECK(results[i] == NULL);
 
+  /* 0 L/100km has no value in the inverse units: NULL there, the rest convert. */
+  tal_unit_list* fuel = NULL;
+  CHECK(tal_category_units("fuelvolume", &fuel) == TAL_OK);
+  CHECK(tal_unit_list_size(fuel) == 6);
+  for (size_t i = 0; i < 6; ++i) results[i] = STALE;
+  CHECK(tal_convert_to_list("0", "fuelvolume_L/100km", fuel, results, 6) == TAL_OK);
+  expect_result("0 L/100km", TAL_OK, results[0], TAL_OK, "0");
+  CHECK(results[1] == NULL && results[2] == NULL && results[3] == NULL);
+  expect_result("0 L/100km in US gal/100mi", TAL_OK, results[4], TAL_OK, "0");
+  expect_result("0 L/100km in Imp gal/100mi", TAL_OK, results[5], TAL_OK, "0");
+  tal_unit_list_free(fuel);
+
   /* Failures leave every entry NULL. */
   static const struct {
     const char *value, *from;
