@@ -28,6 +28,9 @@ struct Computed {
   F make;
   operator Decimal() const { return make(); }  // NOLINT(google-explicit-constructor)
 };
+// Clang before 17 deduces no aggregate's arguments without a guide.
+template <class F>
+Computed(F) -> Computed<F>;
 
 template <class F>
 std::optional<Decimal> computed(F make) {
