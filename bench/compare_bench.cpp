@@ -5,7 +5,9 @@
 // result text as the label, so a doubtful count can be checked by hand.
 //
 // <decimal/decimal> (GCC's decimal128) builds under -std=c++20 -Wpedantic
-// as it is; no GNU dialect is needed.
+// as it is; no GNU dialect is needed. libqalculate, a calculator library
+// with exact rational numbers and units of its own, joins the conversions
+// when the build found it (TAL_BENCH_HAVE_QALCULATE).
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -19,6 +21,9 @@
 #include <system_error>
 
 #include <boost/multiprecision/cpp_dec_float.hpp>
+#if TAL_BENCH_HAVE_QALCULATE
+#include <libqalculate/qalculate.h>
+#endif
 
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalMeasurement.h"
@@ -263,6 +268,8 @@ struct KilometresToMiles {
   static constexpr const char* kName = "KilometresToMiles";
   static constexpr tal::TalUnitCategory kCategory = tal::TalUnitCategory::length;
   static constexpr std::string_view kFrom = "km", kTo = "mi";
+  static constexpr const char* kQalcValue = "1.5 km";
+  static constexpr const char* kQalcTo = "mi";
   static constexpr std::array<std::string_view, 3> kInputs{"1.5", "1000", "1609.344"};
   static constexpr std::string_view kReference = "0.932056788356000954426151276544977332378907182056788356000954";
   template <class T>
@@ -275,6 +282,8 @@ struct FahrenheitToCelsius {
   static constexpr const char* kName = "FahrenheitToCelsius";
   static constexpr tal::TalUnitCategory kCategory = tal::TalUnitCategory::temperature;
   static constexpr std::string_view kFrom = "°F", kTo = "°C";
+  static constexpr const char* kQalcValue = "100 oF";
+  static constexpr const char* kQalcTo = "oC";
   static constexpr std::array<std::string_view, 4> kInputs{"100", "32", "5", "9"};
   static constexpr std::string_view kReference = "37.7777777777777777777777777777777777777777777777777777777778";
   template <class T>
@@ -287,6 +296,8 @@ struct Metres30DigitsToFeet {
   static constexpr const char* kName = "Metres30DigitsToFeet";
   static constexpr tal::TalUnitCategory kCategory = tal::TalUnitCategory::length;
   static constexpr std::string_view kFrom = "m", kTo = "ft";
+  static constexpr const char* kQalcValue = "3141592.65358979323846264338328 m";
+  static constexpr const char* kQalcTo = "ft";
   static constexpr std::array<std::string_view, 2> kInputs{"3141592.65358979323846264338328", "0.3048"};
   static constexpr std::string_view kReference = "10307062.5117775368715965990265091863517060367454068241469816";
   template <class T>
@@ -299,6 +310,8 @@ struct KilometresPerLitreToLitresPer100Km {
   static constexpr const char* kName = "KilometresPerLitreToLitresPer100Km";
   static constexpr tal::TalUnitCategory kCategory = tal::TalUnitCategory::fuelEfficiencyVolume;
   static constexpr std::string_view kFrom = "km/L", kTo = "L/100km";
+  static constexpr const char* kQalcValue = "20 km/L";
+  static constexpr const char* kQalcTo = "L/(100 km)";
   static constexpr std::array<std::string_view, 2> kInputs{"20", "100"};
   static constexpr std::string_view kReference = "5";
   template <class T>
@@ -372,6 +385,61 @@ void BM_TalConvert(benchmark::State& state) {
   report(state, result ? TalPeer::write(*result) : "absent", TalPeer::kPrecision, Work::kReference);
 }
 
+#if TAL_BENCH_HAVE_QALCULATE
+// libqalculate converts a quantity (number × unit) to a unit with exact
+// rationals wherever the factors allow, at 40 digits otherwise. Its own unit
+// table supplies the factors; it uses the same definitions as ours for these
+// four. A composite target such as L/(100 km) comes back in simpler units
+// ("(1/20) L/km"), so for it the result is divided by the target and
+// evaluated once more to give the plain number, inside the timed loop.
+struct QalcPeer {
+  static constexpr const char* kName = "libqalculate";
+  static constexpr int kPrecision = 40;
+
+  static Calculator& calculator() {
+    static Calculator* const calc = [] {
+      auto* c = new Calculator();
+      c->loadGlobalDefinitions();
+      c->setPrecision(kPrecision);
+      return c;
+    }();
+    return *calc;
+  }
+  static EvaluationOptions evaluation() {
+    EvaluationOptions eo;
+    eo.approximation = APPROXIMATION_TRY_EXACT;
+    eo.interval_calculation = INTERVAL_CALCULATION_NONE;
+    return eo;
+  }
+  static std::string write(const MathStructure& result) {
+    PrintOptions po;
+    po.number_fraction_format = FRACTION_DECIMAL;
+    po.use_unicode_signs = false;
+    po.min_exp = EXP_NONE;
+    if (result.isNumber()) return result.number().print(po);
+    if (result.isMultiplication() && result.size() > 0 && result[0].isNumber()) return result[0].number().print(po);
+    return "unreadable: " + calculator().print(result, 1000, po);
+  }
+};
+
+template <class Work>
+void BM_QalcConvert(benchmark::State& state) {
+  Calculator& calc = QalcPeer::calculator();
+  const EvaluationOptions eo = QalcPeer::evaluation();
+  const MathStructure value = calc.parse(Work::kQalcValue);
+  Unit* const unit = calc.getActiveUnit(Work::kQalcTo);
+  const MathStructure target = calc.parse(Work::kQalcTo);
+  const auto convert = [&] {
+    if (unit != nullptr) return calc.convert(value, unit, eo, true, false);
+    MathStructure inTarget = calc.convert(value, Work::kQalcTo, eo);
+    inTarget.divide(target);
+    return calc.calculate(inTarget, eo);
+  };
+  for (auto _ : state) benchmark::DoNotOptimize(convert());
+  report(state, QalcPeer::write(convert()), QalcPeer::kPrecision, Work::kReference);
+}
+#endif
+
 template <class Peer, class Work>
 void add(void (*fn)(benchmark::State&)) {
   benchmark::RegisterBenchmark((std::string("BM_") + Work::kName + "/" + Peer::kName).c_str(), fn);
@@ -386,6 +454,9 @@ void addAllPeers() {
   add<Decimal128Peer, Work>(BM_Arithmetic<Decimal128Peer, Work>);
   add<CppDecFloatPeer, Work>(BM_Arithmetic<CppDecFloatPeer, Work>);
   add<DoublePeer, Work>(BM_Arithmetic<DoublePeer, Work>);
+#if TAL_BENCH_HAVE_QALCULATE
+  if constexpr (Conversion<Work>) add<QalcPeer, Work>(BM_QalcConvert<Work>);
+#endif
 }
 
 }  // namespace

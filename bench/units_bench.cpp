@@ -2,6 +2,8 @@
 // raw value, and converting a value, beside the same work in double.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,103 @@ void BM_DoubleAllCategoriesCopyLists(benchmark::State& state) {
     for (const auto& list : lists) benchmark::DoNotOptimize(std::vector<double>(list));
 }
 
+// A list view: one typed value in every unit of its category. The batch call
+// works out the value in the base unit once; the one-by-one loop is the same
+// results from single calls. "units" is the number of results per iteration.
+void BM_ConvertLengthToAllUnits(benchmark::State& state) {
+  const auto units = TalUnitCategory::length.getUnits();
+  const TalUnit metre = unitWithSymbol(TalUnitCategory::length, "m");
+  std::vector<std::optional<Decimal>> results(units.size());
+  Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    tal::TalMeasurement::convert(value, metre, units, results);
+    benchmark::DoNotOptimize(results.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["units"] = static_cast<double>(units.size());
+}
+void BM_ConvertLengthToAllUnitsOneByOne(benchmark::State& state) {
+  const auto units = TalUnitCategory::length.getUnits();
+  const TalUnit metre = unitWithSymbol(TalUnitCategory::length, "m");
+  std::vector<std::optional<Decimal>> results(units.size());
+  Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    for (std::size_t i = 0; i < units.size(); ++i) results[i] = tal::TalMeasurement::convert(value, metre, units[i]);
+    benchmark::DoNotOptimize(results.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["units"] = static_cast<double>(units.size());
+}
+void BM_DoubleLengthToAllUnits(benchmark::State& state) {
+  std::vector<double> factors;
+  for (const auto& unit : TalUnitCategory::length.getUnits()) factors.push_back(unit.coefficient().toDouble());
+  std::vector<double> results(factors.size());
+  double value = 1.5;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    for (std::size_t i = 0; i < factors.size(); ++i) results[i] = value / factors[i];
+    benchmark::DoNotOptimize(results.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["units"] = static_cast<double>(factors.size());
+}
+
+/// Every category but currency (whose units come with exchange rates), with
+/// its base unit: the one marked so, else the one whose factor is 1
+/// (frequency marks none).
+struct CategoryList {
+  TalUnit base;
+  std::vector<TalUnit> units;
+};
+std::vector<CategoryList> allCategoryLists() {
+  std::vector<CategoryList> lists;
+  for (const TalUnitCategory category : TalUnitCategory::allCases()) {
+    if (category == TalUnitCategory::currency) continue;
+    auto units = category.getUnits();
+    const auto marked = std::find_if(units.begin(), units.end(), [](const TalUnit& u) { return u.isBaseUnit(); });
+    const auto one = std::find_if(units.begin(), units.end(), [](const TalUnit& u) { return u.coefficient() == 1; });
+    lists.push_back({marked != units.end() ? *marked : one != units.end() ? *one : units.front(), units});
+  }
+  return lists;
+}
+
+void BM_ConvertAllCategoriesToAllUnits(benchmark::State& state) {
+  const auto lists = allCategoryLists();
+  std::size_t count = 0;
+  for (const auto& list : lists) count += list.units.size();
+  std::vector<std::optional<Decimal>> results(count);
+  Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    std::optional<Decimal>* out = results.data();
+    for (const auto& list : lists) {
+      tal::TalMeasurement::convert(value, list.base, list.units, std::span(out, list.units.size()));
+      out += list.units.size();
+    }
+    benchmark::DoNotOptimize(results.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["units"] = static_cast<double>(count);
+}
+void BM_ConvertAllCategoriesOneByOne(benchmark::State& state) {
+  const auto lists = allCategoryLists();
+  std::size_t count = 0;
+  for (const auto& list : lists) count += list.units.size();
+  std::vector<std::optional<Decimal>> results(count);
+  Decimal value = Decimal::fromString("1.5").value();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    std::optional<Decimal>* out = results.data();
+    for (const auto& list : lists)
+      for (const auto& unit : list.units) *out++ = tal::TalMeasurement::convert(value, list.base, unit);
+    benchmark::DoNotOptimize(results.data());
+    benchmark::ClobberMemory();
+  }
+  state.counters["units"] = static_cast<double>(count);
+}
+
 BENCHMARK(BM_AngleGetUnits);
 BENCHMARK(BM_LengthGetUnits);
 BENCHMARK(BM_AllCategoriesGetUnits);
@@ -126,6 +225,11 @@ BENCHMARK(BM_DoubleFahrenheitToCelsius);
 BENCHMARK(BM_ConvertDegreesToRadians);
 BENCHMARK(BM_DoubleDegreesToRadians);
 BENCHMARK(BM_ConvertValueRoundTrip);
+BENCHMARK(BM_ConvertLengthToAllUnits);
+BENCHMARK(BM_ConvertLengthToAllUnitsOneByOne);
+BENCHMARK(BM_DoubleLengthToAllUnits);
+BENCHMARK(BM_ConvertAllCategoriesToAllUnits);
+BENCHMARK(BM_ConvertAllCategoriesOneByOne);
 
 }  // namespace
 

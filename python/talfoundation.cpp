@@ -209,6 +209,30 @@ Decimal convert(const py::handle& value, const py::handle& from, const py::handl
   return checkedResult(conversion.convert(), conversion.terms.front().unit, conversion.target);
 }
 
+/// `value` in `from` expressed in each unit of `to` (every unit of `from`'s
+/// category when `to` is None) in one library call; None where a unit has
+/// no result. Symbols in `to` are looked up in `from`'s category.
+std::vector<std::optional<Decimal>> convertAll(const py::handle& value, const py::handle& from, const py::object& to,
+                                               const py::object& category) {
+  const Decimal number = toDecimal(value);
+  const auto fromUnits = unitArgument(from, categoryArgument(category));
+  if (fromUnits.size() > 1)
+    throw py::value_error("'" + py::str(from).cast<std::string>() + "' is a symbol in several categories (" +
+                          categoryNames(fromUnits) + "): pass category= or the unit id");
+  const TalUnit& source = fromUnits.front();
+  std::vector<TalUnit> targets;
+  if (to.is_none()) {
+    targets = source.category().getUnits();
+  } else {
+    for (const py::handle item : to) targets.push_back(unitArgument(item, source.category()).front());
+  }
+  std::vector<std::optional<Decimal>> results(targets.size());
+  tal::TalMeasurement::convert(number, source, targets, results);
+  for (auto& result : results)
+    if (result && result->isNaN()) result.reset();
+  return results;
+}
+
 std::vector<TalUnitCategory> allCategories() {
   const auto all = TalUnitCategory::allCases();
   return {all.begin(), all.end()};
@@ -371,4 +395,8 @@ PYBIND11_MODULE(talfoundation, m) {
         "`value` in `from_unit` expressed in `to_unit`, as a Decimal; units are Unit objects or any text "
         "find_unit takes, and a text beside the other unit is read in that unit's category. With one text "
         "argument, a whole phrase: convert('1.5 km to mi'), convert('5 ft 11 in to cm').");
+  m.def("convert_all", &convertAll, py::arg("value"), py::arg("from_unit"), py::arg("to_units") = py::none(),
+        py::arg("category") = py::none(),
+        "`value` in `from_unit` expressed in each of `to_units` (all units of its category when None), as a list "
+        "of Decimal, with None where a unit has no result (another category, or not a number).");
 }

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the release preset, runs the three benchmark programs (median of 5
-# repetitions, JSON output) and writes docs/performance.md from the results.
-# Arguments go to the generator, e.g. --note "…".
+# repetitions, JSON output) and writes docs/performance.md and its chart
+# (docs/performance-peers.svg) from the results. Arguments go to the
+# generator, e.g. --note "…".
 set -e
 cd "$(dirname "$0")/.."
 cmake --preset release
@@ -12,4 +13,13 @@ for b in decimal_bench units_bench compare_bench; do
   "build/release/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_out_format=json --benchmark_out="$out/$b.json"
 done
-python3 tools/gen_performance_md.py "$out/decimal_bench.json" "$out/units_bench.json" "$out/compare_bench.json" "$@"
+# The chart needs matplotlib: take the first Python that has it (a virtual
+# environment's python3 may not, the system's Debian one may).
+py=python3
+for candidate in python3 /usr/bin/python3; do
+  if "$candidate" -c "import matplotlib" 2>/dev/null; then
+    py=$candidate
+    break
+  fi
+done
+"$py" tools/gen_performance_md.py "$out/decimal_bench.json" "$out/units_bench.json" "$out/compare_bench.json" "$@"

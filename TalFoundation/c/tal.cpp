@@ -2,6 +2,7 @@
 // no exception may unwind into a C caller.
 #include "TalFoundation/c/tal.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -376,6 +377,43 @@ tal_status tal_convert_phrase(const char* phrase, char** out, char** error_messa
     if (!result) return TAL_ERROR_NOT_CONVERTIBLE;
     return putDecimal(*result, out);
   });
+}
+
+// ---- One value to many units ------------------------------------------------
+
+tal_status tal_convert_to_list(const char* value, const char* from_id, const tal_unit_list* to, char** results,
+                               size_t count) {
+  if (results == nullptr) return count == 0 && value != nullptr && from_id != nullptr && to != nullptr
+                                     ? TAL_OK
+                                     : TAL_ERROR_INVALID_ARGUMENT;
+  std::fill(results, results + count, nullptr);
+  if (value == nullptr || from_id == nullptr || to == nullptr) return TAL_ERROR_INVALID_ARGUMENT;
+  const tal_status status = guarded([&] {
+    const auto number = parseWhole(value);
+    if (!number) return TAL_ERROR_PARSE;
+    const auto from = findUnit(from_id);
+    if (!from) return TAL_ERROR_UNKNOWN_UNIT;
+    const std::size_t n = std::min(count, to->units.size());
+    std::vector<tal::TalUnit> targets;
+    targets.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) targets.push_back(to->units[i].unit);
+    std::vector<std::optional<Decimal>> converted(n);
+    tal::TalMeasurement::convert(*number, *from, targets, converted);
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!converted[i] || converted[i]->isNaN()) continue;
+      results[i] = copyText(converted[i]->description());
+      if (results[i] == nullptr) return TAL_ERROR_OUT_OF_MEMORY;
+    }
+    return TAL_OK;
+  });
+  if (status != TAL_OK) {
+    // No half-filled answer: whatever was written is taken back.
+    for (std::size_t i = 0; i < count; ++i) {
+      std::free(results[i]);
+      results[i] = nullptr;
+    }
+  }
+  return status;
 }
 
 }  // extern "C"

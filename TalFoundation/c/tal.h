@@ -210,6 +210,22 @@ tal_status tal_rates_convert(const tal_rates* rates, const char* amount, const c
 /// Frees a snapshot. NULL is allowed.
 void tal_rates_free(tal_rates* rates);
 
+/* ---- Conversion to many units ----------------------------------------- */
+
+/// `value` (number text) in the unit `from_id` expressed in every unit of
+/// `to` (a list from tal_category_units, say), the part of the work that
+/// depends on `from_id` alone done once. results[i] receives the text for
+/// unit i, the same as tal_convert gives, or NULL where that unit has no
+/// result (another category, or a result that is not a number); free each
+/// with tal_string_free. `count` is the length of `results`: when it differs
+/// from the list's size, the first min(count, size) units are converted and
+/// any further entries are set to NULL. NULL `value`, `from_id` or `to`, or
+/// NULL `results` with a nonzero count: INVALID_ARGUMENT; value not a
+/// number: PARSE; `from_id` unknown: UNKNOWN_UNIT. On failure every entry
+/// of `results` is NULL.
+tal_status tal_convert_to_list(const char* value, const char* from_id, const tal_unit_list* to, char** results,
+                               size_t count);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,6 +1,5 @@
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -122,14 +121,6 @@ const std::array<std::array<Formula, 8>, 8> kFormulas = {{
     }},
 }};
 
-/// Position of a scale among the eight, by unit equality.
-std::optional<std::size_t> scaleIndex(const TalUnit& unit) {
-  const auto& all = units();
-  const auto it = std::find(all.begin(), all.end(), unit);
-  if (it == all.end()) return std::nullopt;
-  return static_cast<std::size_t>(it - all.begin());
-}
-
 }  // namespace
 
 std::vector<TalUnit> TalUnitTemperature::allUnits() { return units(); }
@@ -141,12 +132,17 @@ std::optional<Decimal> TalUnitTemperature::convert(const Decimal& value, const T
                                                    const TalUnit& toUnit) {
   if (fromUnit.category() != TalUnitCategory::temperature || toUnit.category() != TalUnitCategory::temperature)
     return std::nullopt;
+  // The record knows its scale from its symbol, as unit equality would.
+  const int from = fromUnit.conversionData().temperatureScale;
+  const int to = toUnit.conversionData().temperatureScale;
+  if (from >= 0 && to >= 0) {
+    if (from == to) return value;
+    return kFormulas[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)](value);
+  }
+  // A caller-built temperature unit that is none of the eight has no
+  // formula, unless both sides are the same unit.
   if (fromUnit.symbol() == toUnit.symbol()) return value;
-  const auto from = scaleIndex(fromUnit);
-  const auto to = scaleIndex(toUnit);
-  // A caller-built temperature unit that is none of the eight has no formula.
-  if (!from || !to) return std::nullopt;
-  return kFormulas[*from][*to](value);
+  return std::nullopt;
 }
 
 }  // namespace tal

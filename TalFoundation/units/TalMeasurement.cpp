@@ -1,5 +1,6 @@
 #include "TalFoundation/units/TalMeasurement.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -15,27 +16,53 @@ namespace tal {
 
 namespace {
 
-std::optional<Decimal> generic(const Decimal& value, const TalUnit& from, const TalUnit& to) {
-  // Adding or taking away a zero offset changes nothing, so it is skipped.
-  Decimal base = from.inverse() ? from.coefficient() / value : value * from.coefficient();
-  if (!from.inverse() && !from.offset().isZero()) base += from.offset();
-  if (to.inverse()) return to.coefficient() / base;
-  if (to.offset().isZero()) return to.baseNumerator() ? base * *to.baseNumerator() : base / to.coefficient();
-  return (base - to.offset()) / to.coefficient();
+using detail::ExactAngle;
+
+/// A result built where it is kept: optional::emplace(Computed{f}) and
+/// optional(in_place, Computed{f}) let f's returned value initialise the
+/// optional's storage itself. Assigning f() instead copies a value just
+/// written field by field as one wide load, which waits for those stores
+/// to retire; in a list conversion that wait was a tenth of the time.
+template <class F>
+struct Computed {
+  F make;
+  operator Decimal() const { return make(); }  // NOLINT(google-explicit-constructor)
+};
+// Clang before 17 deduces no aggregate's arguments without a guide.
+template <class F>
+Computed(F) -> Computed<F>;
+
+template <class F>
+std::optional<Decimal> computed(F make) {
+  return std::optional<Decimal>(std::in_place, Computed<F>{make});
 }
 
-// The six angle units with their exact factors to and from degrees.
-enum class Angle { degrees, arcMinutes, arcSeconds, radians, gradians, revolutions, other };
+Decimal timesCoefficient(const Decimal& value, const TalUnit& unit) {
+  return unit.conversionData().unitCoefficient ? value : value * unit.coefficient();
+}
 
-Angle angleOf(const platform::Unit& unit) {
-  using platform::UnitAngle;
-  if (&unit == &UnitAngle::degrees()) return Angle::degrees;
-  if (&unit == &UnitAngle::arcMinutes()) return Angle::arcMinutes;
-  if (&unit == &UnitAngle::arcSeconds()) return Angle::arcSeconds;
-  if (&unit == &UnitAngle::radians()) return Angle::radians;
-  if (&unit == &UnitAngle::gradians()) return Angle::gradians;
-  if (&unit == &UnitAngle::revolutions()) return Angle::revolutions;
-  return Angle::other;
+// Where the reciprocal is exact, multiplying by it rounds the same exact
+// quotient the division would, and costs half as much.
+Decimal overCoefficient(const Decimal& value, const TalUnit& unit) {
+  const auto& data = unit.conversionData();
+  if (data.unitCoefficient) return value;
+  if (data.exactReciprocal) return value * *data.exactReciprocal;
+  return value / unit.coefficient();
+}
+
+/// The generic road's first half: `value` in the category's base unit.
+Decimal toBase(const Decimal& value, const TalUnit& from) {
+  if (from.inverse()) return from.coefficient() / value;
+  // Adding a zero offset changes nothing, so it is skipped.
+  if (from.offset().isZero()) return timesCoefficient(value, from);
+  return timesCoefficient(value, from) + from.offset();
+}
+
+/// Its second half: a base-unit value in `to`.
+Decimal fromBase(const Decimal& base, const TalUnit& to) {
+  if (to.inverse()) return to.coefficient() / base;
+  if (!to.offset().isZero()) return overCoefficient(base - to.offset(), to);
+  return to.baseNumerator() ? base * *to.baseNumerator() : overCoefficient(base, to);
 }
 
 constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
@@ -43,28 +70,28 @@ constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360
 // The exact roads return their results by value, so each lands where the
 // caller keeps it: copying a just-computed Decimal whole costs more than a
 // short multiply on the machines we measured.
-Decimal toDegrees(const Decimal& value, Angle from) {
+Decimal toDegrees(const Decimal& value, ExactAngle from) {
   switch (from) {
-    case Angle::degrees: return value;
-    case Angle::arcMinutes: return value / k60;
-    case Angle::arcSeconds: return value / k3600;
-    case Angle::radians: return (value * k180) / Decimal::pi();
-    case Angle::gradians: return value * k0_9;
-    case Angle::revolutions: return value * k360;
-    case Angle::other: break;
+    case ExactAngle::degrees: return value;
+    case ExactAngle::arcMinutes: return value / k60;
+    case ExactAngle::arcSeconds: return value / k3600;
+    case ExactAngle::radians: return (value * k180) / Decimal::pi();
+    case ExactAngle::gradians: return value * k0_9;
+    case ExactAngle::revolutions: return value * k360;
+    case ExactAngle::other: break;
   }
   return Decimal::nan();  // not reached: callers pass one of the six
 }
 
-Decimal fromDegrees(const Decimal& degrees, Angle to) {
+Decimal fromDegrees(const Decimal& degrees, ExactAngle to) {
   switch (to) {
-    case Angle::degrees: return degrees;
-    case Angle::arcMinutes: return degrees * k60;
-    case Angle::arcSeconds: return degrees * k3600;
-    case Angle::radians: return (degrees * Decimal::pi()) / k180;
-    case Angle::gradians: return degrees / k0_9;
-    case Angle::revolutions: return degrees / k360;
-    case Angle::other: break;
+    case ExactAngle::degrees: return degrees;
+    case ExactAngle::arcMinutes: return degrees * k60;
+    case ExactAngle::arcSeconds: return degrees * k3600;
+    case ExactAngle::radians: return (degrees * Decimal::pi()) / k180;
+    case ExactAngle::gradians: return degrees / k0_9;
+    case ExactAngle::revolutions: return degrees / k360;
+    case ExactAngle::other: break;
   }
   return Decimal::nan();  // not reached: callers pass one of the six
 }
@@ -72,11 +99,12 @@ Decimal fromDegrees(const Decimal& degrees, Angle to) {
 /// A caller's own angle unit on either side: the platform measurement
 /// converts it through degrees. Absent means "take the generic road".
 std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value, const platform::Unit& from,
-                                                           Angle fromAngle, const platform::Unit& to, Angle toAngle) {
+                                                           ExactAngle fromAngle, const platform::Unit& to,
+                                                           ExactAngle toAngle) {
   if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
     return std::nullopt;
   Decimal degrees;
-  if (fromAngle != Angle::other) {
+  if (fromAngle != ExactAngle::other) {
     degrees = toDegrees(value, fromAngle);
   } else {
     const auto asDouble = toDouble(value);
@@ -86,28 +114,106 @@ std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value,
     if (!exact) return std::nullopt;
     degrees = *exact;
   }
-  if (toAngle != Angle::other) return std::optional<Decimal>(fromDegrees(degrees, toAngle));
+  if (toAngle != ExactAngle::other) return std::optional<Decimal>(fromDegrees(degrees, toAngle));
   const auto asDouble = toDouble(degrees);
   if (!asDouble) return std::optional<Decimal>();
   const auto converted = platform::Measurement(*asDouble, platform::UnitAngle::degrees()).convertedTo(to);
   return std::optional<Decimal>(converted ? toExactDecimal(converted->value()) : std::nullopt);
 }
 
+/// Whether the generic road may skip multiplying by `from`'s coefficient, a
+/// power of ten: x × 10^k is exact, so folding 10^k into the constant of the
+/// second half rounds the same exact value once, unless x × 10^k would
+/// leave the decimal range.
+bool foldsSource(const Decimal& value, const TalUnit& from, const TalUnit& to) {
+  const auto& data = from.conversionData();
+  if (!data.foldLimit || from.inverse() || !from.offset().isZero()) return false;
+  if (to.inverse() || !to.offset().isZero() || to.conversionData().unitCoefficient) return false;
+  if (value.isZero() || value.isNaN()) return true;
+  const auto order = value.magnitude() <=> *data.foldLimit;
+  return data.foldLimitIsUpper ? order < 0 : order >= 0;
+}
+
+/// The generic road with `from`'s power of ten folded into `to`'s constant.
+Decimal foldedRoad(const Decimal& value, const TalUnit& from, const TalUnit& to) {
+  const Decimal& scale = from.coefficient();
+  if (to.baseNumerator()) return value * (*to.baseNumerator() * scale);
+  if (const auto& reciprocal = to.conversionData().exactReciprocal) return value * (*reciprocal * scale);
+  return value / (to.coefficient() * *from.conversionData().exactReciprocal);
+}
+
+bool sameSymbol(const TalUnit& a, const TalUnit& b) {
+  return a.conversionData().symbolKey == b.conversionData().symbolKey && a.symbol() == b.symbol();
+}
+
+/// Which way a pair of units converts; the order of the tests is the order
+/// of precedence. Ids are the category's raw value, "_" and the symbol, and
+/// no raw value has a "_", so equal ids are an equal category and symbol.
+enum class Road { same, none, temperature, exactAngle, platformAngle, generic };
+
+Road roadOf(const TalUnit& from, const TalUnit& to) {
+  if (from.category() != to.category()) return Road::none;
+  if (sameSymbol(from, to)) return Road::same;
+  if (from.category() == TalUnitCategory::temperature) return Road::temperature;
+  if (from.category() == TalUnitCategory::angle && from.dimension() != nullptr && to.dimension() != nullptr) {
+    const bool exact =
+        from.conversionData().angle != ExactAngle::other && to.conversionData().angle != ExactAngle::other;
+    return exact ? Road::exactAngle : Road::platformAngle;
+  }
+  return Road::generic;
+}
+
 }  // namespace
 
 std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUnit& from, const TalUnit& to) {
-  if (from.id() == to.id()) return value;
-  if (from.category() != to.category()) return std::nullopt;
-  if (from.symbol() == to.symbol()) return value;
-  if (from.category() == TalUnitCategory::temperature) return TalUnitTemperature::convert(value, from, to);
-  if (from.category() == TalUnitCategory::angle && from.dimension() != nullptr && to.dimension() != nullptr) {
-    const Angle fromAngle = angleOf(*from.dimension());
-    const Angle toAngle = angleOf(*to.dimension());
-    if (fromAngle != Angle::other && toAngle != Angle::other) return fromDegrees(toDegrees(value, fromAngle), toAngle);
-    if (auto result = angleThroughPlatform(value, *from.dimension(), fromAngle, *to.dimension(), toAngle))
-      return *result;
+  switch (roadOf(from, to)) {
+    case Road::same: return value;
+    case Road::none: return std::nullopt;
+    case Road::temperature: return TalUnitTemperature::convert(value, from, to);
+    case Road::exactAngle:
+      return computed(
+          [&] { return fromDegrees(toDegrees(value, from.conversionData().angle), to.conversionData().angle); });
+    case Road::platformAngle:
+      if (auto result = angleThroughPlatform(value, *from.dimension(), from.conversionData().angle, *to.dimension(),
+                                             to.conversionData().angle))
+        return *result;
+      break;
+    case Road::generic:
+      if (foldsSource(value, from, to)) return computed([&] { return foldedRoad(value, from, to); });
+      break;
   }
-  return generic(value, from, to);
+  return computed([&] { return fromBase(toBase(value, from), to); });
+}
+
+void TalMeasurement::convert(const Decimal& value, const TalUnit& from, std::span<const TalUnit> to,
+                             std::span<std::optional<Decimal>> results) {
+  // A copy, in case `value` is one of the results about to be written.
+  const Decimal input = value;
+  const std::size_t count = std::min(to.size(), results.size());
+  // The first half of each shared road, worked out at its first use.
+  std::optional<Decimal> base;
+  std::optional<Decimal> degrees;
+  for (std::size_t i = 0; i < count; ++i) {
+    const TalUnit& target = to[i];
+    std::optional<Decimal>& result = results[i];
+    switch (roadOf(from, target)) {
+      case Road::same: result = input; continue;
+      case Road::none: result.reset(); continue;
+      case Road::temperature: result = TalUnitTemperature::convert(input, from, target); continue;
+      case Road::exactAngle:
+        if (!degrees) degrees = toDegrees(input, from.conversionData().angle);
+        result.emplace(Computed{[&] { return fromDegrees(*degrees, target.conversionData().angle); }});
+        continue;
+      case Road::platformAngle:
+        // A caller's own angle unit: rare, and worth no shortcut.
+        result = convert(input, from, target);
+        continue;
+      case Road::generic: break;
+    }
+    if (!base) base = toBase(input, from);
+    result.emplace(Computed{[&] { return fromBase(*base, target); }});
+  }
+  for (std::size_t i = count; i < results.size(); ++i) results[i].reset();
 }
 
 std::future<std::optional<Decimal>> TalMeasurement::convertValue(const Decimal& value, const TalUnit& from,

@@ -6,6 +6,7 @@
 #include <functional>
 #include <future>
 #include <optional>
+#include <span>
 
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalUnit.h"
@@ -18,6 +19,15 @@ class TalMeasurement {
   /// categories (and where a temperature or angle conversion has no result);
   /// a zero divisor on the way gives NaN, which is returned as present.
   [[nodiscard]] static std::optional<Decimal> convert(const Decimal& value, const TalUnit& from, const TalUnit& to);
+
+  /// `value` in `from` expressed in each unit of `to`: `results[i]` is what
+  /// convert(value, from, to[i]) gives, while the part of the work that
+  /// depends on `from` alone is done once. Nothing is allocated. Spans of
+  /// different sizes are not an error: the first min(to.size(),
+  /// results.size()) pairs are converted and any further results are set
+  /// absent.
+  static void convert(const Decimal& value, const TalUnit& from, std::span<const TalUnit> to,
+                      std::span<std::optional<Decimal>> results);
 
   /// The same, computed on the shared background executor.
   [[nodiscard]] static std::future<std::optional<Decimal>> convertValue(const Decimal& value, const TalUnit& from,

@@ -16,6 +16,7 @@
 #include "TalFoundation/units/TalUnitCategory.h"
 #include "TalFoundation/units/TalUnitCustomaryNameStrategy.h"
 #include "TalFoundation/units/TalUnitRegion.h"
+#include "TalFoundation/units/detail/ConversionData.h"
 
 namespace tal {
 
@@ -81,6 +82,9 @@ class TalUnit {
 
   [[nodiscard]] std::size_t hash() const noexcept;
 
+  /// What the conversion roads precompute for this unit; for TalMeasurement.
+  [[nodiscard]] const detail::ConversionData& conversionData() const noexcept { return fields_->conversion; }
+
  private:
   struct Fields {
     std::string id;
@@ -102,6 +106,7 @@ class TalUnit {
     std::optional<std::string> localizationKey;
     bool isBaseUnit;
     bool isUIBaseUnit;
+    detail::ConversionData conversion;
   };
   std::shared_ptr<const Fields> fields_;
 };

@@ -272,6 +272,52 @@ class UnitsFromTextTest(unittest.TestCase):
         self.assertRaises(ValueError, tf.convert, "1 km")
         self.assertRaises(TypeError, tf.convert, 1.5)
 
+class ConvertAllTest(unittest.TestCase):
+    def test_every_category_agrees_with_python_decimal(self):
+        rng = random.Random(651)
+        failures = []
+        for category in tf.categories():
+            if category.raw_value in ("currency", "temperature"):
+                continue
+            units = category.units
+            source = rng.choice(units)
+            value = random_value(rng)
+            results = tf.convert_all(str(value), source)
+            self.assertEqual(len(results), len(units))
+            for target, ours in zip(units, results):
+                expected = reference_convert(value, source, target)
+                if expected.is_nan() != (ours is None) or (ours is not None and ours.to_decimal() != expected):
+                    failures.append((str(value), source.id, target.id, ours, expected))
+        self.assertEqual(failures[:5], [], f"{len(failures)} results differ")
+
+    def test_temperature_scales_from_one_value(self):
+        results = tf.convert_all(100, "°C")
+        self.assertEqual([str(r) for r in results], ["373.15", "100", "212", "671.67", "80", "60", "33", "0"])
+
+    def test_chosen_targets_by_symbol_id_or_object(self):
+        kg = tf.find_unit("mass_kg")
+        results = tf.convert_all("1.5", "km", ["mi", "length_m", kg, "km"])
+        expected = div(CTX.multiply(PyDecimal("1.5"), PyDecimal(1000)), PyDecimal("1609.344"))
+        self.assertEqual(results[0].to_decimal(), expected)
+        self.assertEqual(str(results[1]), "1500")
+        self.assertIsNone(results[2])  # another category
+        self.assertEqual(str(results[3]), "1.5")
+        self.assertEqual(tf.convert_all(1, "Sv", ["mSv"], category="effectivedose")[0], tf.Decimal(1000))
+        self.assertEqual(tf.convert_all(1, "km", []), [])
+        self.assertRaises(ValueError, tf.convert_all, 1, "m")  # metre or minute
+
+    def test_no_result_is_none_and_bad_arguments_raise(self):
+        units = tf.category("fuelvolume").units
+        inverse = [unit for unit in units if unit.inverse]
+        results = tf.convert_all("0", [unit for unit in units if not unit.inverse][0], inverse)
+        self.assertTrue(results)
+        self.assertTrue(all(r is None for r in results))  # a zero divisor
+        cases = [(ValueError, ("1.5x", "km")), (TypeError, (1.5, "km")), (KeyError, ("1", "parsec")),
+                 (KeyError, ("1", "km", ["kg"])), (ValueError, ("1", "Sv")), (TypeError, ("1", "km", 5))]
+        for error, arguments in cases:
+            with self.subTest(arguments=arguments):
+                self.assertRaises(error, tf.convert_all, *arguments)
+
 
 class CategoryTest(unittest.TestCase):
     def test_categories_and_their_names(self):

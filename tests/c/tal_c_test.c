@@ -463,6 +463,91 @@ static void test_units_from_text(void) {
   CHECK(reason != NULL && strstr(reason, "kilomter") != NULL && strstr(reason, "Kilometer") != NULL);
   tal_string_free(reason);
   CHECK(tal_convert_phrase("1.5 kilomter mi", &out, NULL) == TAL_ERROR_UNKNOWN_UNIT && out == NULL);
+
+/* ---- Conversion to many units ---- */
+
+static void test_convert_to_list(void) {
+  tal_unit_list* temperatures = NULL;
+  CHECK(tal_category_units("temperature", &temperatures) == TAL_OK);
+  /* 100 °C in K, °C, °F, °R, °Ré, °Rø, °N, °De; two more slots than units. */
+  static const char* const want[8] = {"373.15", "100", "212", "671.67", "80", "60", "33", "0"};
+  char* results[10];
+  for (size_t i = 0; i < 10; ++i) results[i] = STALE;
+  CHECK(tal_convert_to_list("100", "temperature_\xC2\xB0" "C", temperatures, results, 10) == TAL_OK);
+  for (size_t i = 0; i < 8; ++i) {
+    char what[64];
+    snprintf(what, sizeof what, "100 C to temperature unit %zu", i);
+    expect_result(what, TAL_OK, results[i], TAL_OK, want[i]);
+  }
+  CHECK(results[8] == NULL && results[9] == NULL);
+
+  /* Fewer slots than units: only those are written. */
+  results[2] = STALE;
+  CHECK(tal_convert_to_list("100", "temperature_\xC2\xB0" "C", temperatures, results, 2) == TAL_OK);
+  expect_result("first of two", TAL_OK, results[0], TAL_OK, "373.15");
+  expect_result("second of two", TAL_OK, results[1], TAL_OK, "100");
+  CHECK(results[2] == STALE);
+
+  /* Units of another category have no result; the call itself succeeds. */
+  for (size_t i = 0; i < 8; ++i) results[i] = STALE;
+  CHECK(tal_convert_to_list("1", "length_km", temperatures, results, 8) == TAL_OK);
+  for (size_t i = 0; i < 8; ++i) CHECK(results[i] == NULL);
+
+  /* 0 L/100km has no value in the inverse units: NULL there, the rest convert. */
+  tal_unit_list* fuel = NULL;
+  CHECK(tal_category_units("fuelvolume", &fuel) == TAL_OK);
+  CHECK(tal_unit_list_size(fuel) == 6);
+  for (size_t i = 0; i < 6; ++i) results[i] = STALE;
+  CHECK(tal_convert_to_list("0", "fuelvolume_L/100km", fuel, results, 6) == TAL_OK);
+  expect_result("0 L/100km", TAL_OK, results[0], TAL_OK, "0");
+  CHECK(results[1] == NULL && results[2] == NULL && results[3] == NULL);
+  expect_result("0 L/100km in US gal/100mi", TAL_OK, results[4], TAL_OK, "0");
+  expect_result("0 L/100km in Imp gal/100mi", TAL_OK, results[5], TAL_OK, "0");
+  tal_unit_list_free(fuel);
+
+  /* Failures leave every entry NULL. */
+  static const struct {
+    const char *value, *from;
+    tal_status status;
+  } failures[] = {
+      {"abc", "length_km", TAL_ERROR_PARSE},
+      {"1", "length_furlongs", TAL_ERROR_UNKNOWN_UNIT},
+  };
+  for (size_t f = 0; f < sizeof failures / sizeof failures[0]; ++f) {
+    for (size_t i = 0; i < 8; ++i) results[i] = STALE;
+    CHECK(tal_convert_to_list(failures[f].value, failures[f].from, temperatures, results, 8) == failures[f].status);
+    for (size_t i = 0; i < 8; ++i) CHECK(results[i] == NULL);
+  }
+  results[0] = STALE;
+  CHECK(tal_convert_to_list(NULL, "length_km", temperatures, results, 1) == TAL_ERROR_INVALID_ARGUMENT);
+  CHECK(results[0] == NULL);
+  results[0] = STALE;
+  CHECK(tal_convert_to_list("1", NULL, temperatures, results, 1) == TAL_ERROR_INVALID_ARGUMENT);
+  CHECK(results[0] == NULL);
+  results[0] = STALE;
+  CHECK(tal_convert_to_list("1", "length_km", NULL, results, 1) == TAL_ERROR_INVALID_ARGUMENT);
+  CHECK(results[0] == NULL);
+  CHECK(tal_convert_to_list("1", "length_km", temperatures, NULL, 1) == TAL_ERROR_INVALID_ARGUMENT);
+  CHECK(tal_convert_to_list("1", "length_km", temperatures, NULL, 0) == TAL_OK);
+  tal_unit_list_free(temperatures);
+
+  /* Every length unit: the same text tal_convert gives for the pair. */
+  tal_unit_list* lengths = NULL;
+  CHECK(tal_category_units("length", &lengths) == TAL_OK);
+  const size_t count = tal_unit_list_size(lengths);
+  char* all[64];
+  CHECK(count > 30 && count <= 64);
+  if (count <= 64) {
+    CHECK(tal_convert_to_list("1.2345678901234567890123456789012345678", "length_mi", lengths, all, count) == TAL_OK);
+    for (size_t i = 0; i < count; ++i) {
+      char* single = NULL;
+      const tal_status status = tal_convert("1.2345678901234567890123456789012345678", "length_mi",
+                                            tal_unit_id(tal_unit_list_get(lengths, i)), &single);
+      expect_result(tal_unit_id(tal_unit_list_get(lengths, i)), status, all[i], TAL_OK, single);
+      tal_string_free(single);
+    }
+  }
+  tal_unit_list_free(lengths);
 }
 
 int main(void) {
@@ -476,6 +561,7 @@ int main(void) {
   test_digits();
   test_null_arguments();
   test_status_messages();
+  test_convert_to_list();
   printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }

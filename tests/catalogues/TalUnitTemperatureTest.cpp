@@ -5,6 +5,7 @@
 #include <array>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
+#include "TalFoundation/catalogues/detail/TemperatureScales.h"
 #include "TalFoundation/units/TalMeasurement.h"
 
 namespace tal {
@@ -178,6 +179,33 @@ TEST(TalUnitTemperature, OtherCategoriesAndUnknownScalesHaveNoResult) {
                     std::nullopt);
   EXPECT_FALSE(TalUnitTemperature::convert(1, own, TalUnitTemperature::kelvin()).has_value());
   EXPECT_FALSE(TalMeasurement::convert(1, TalUnitTemperature::celsius(), own).has_value());
+}
+
+TEST(TalUnitTemperature, EachRecordKnowsItsScaleFromItsSymbol) {
+  const auto units = TalUnitTemperature::allUnits();
+  ASSERT_EQ(units.size(), catalogue::kTemperatureScaleSymbols.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    EXPECT_EQ(units[i].symbol(), catalogue::kTemperatureScaleSymbols[i]);
+    EXPECT_EQ(units[i].conversionData().temperatureScale, static_cast<int>(i));
+  }
+  EXPECT_EQ(TalUnitAngle::allUnits().front().conversionData().temperatureScale, -1);
+}
+
+TEST(TalUnitTemperature, CallerBuiltUnitsAreMatchedBySymbolAsUnitEqualityWould) {
+  const auto own = [](const char* symbol) {
+    return TalUnit(TalUnitCategory::temperature, TalSystemOfUnits::si, nullptr, "Own", symbol, std::nullopt,
+                   std::nullopt, 7, std::nullopt, false, std::nullopt, 0, false, false, std::nullopt, std::nullopt,
+                   std::nullopt);
+  };
+  EXPECT_EQ(TalUnitTemperature::convert(212, own("°F"), TalUnitTemperature::celsius()), Decimal(100));
+  EXPECT_EQ(TalUnitTemperature::convert(100, TalUnitTemperature::kelvin(), own("°C")), dec("-173.15"));
+  EXPECT_EQ(TalUnitTemperature::convert(3, own("GM"), own("GM")), Decimal(3));
+  EXPECT_FALSE(TalUnitTemperature::convert(3, own("GM"), own("GN")).has_value());
+  // Another category's unit with a scale's symbol is not that scale.
+  const TalUnit notTemperature(TalUnitCategory::length, TalSystemOfUnits::si, nullptr, "K", "K", std::nullopt,
+                               std::nullopt, 1, std::nullopt, false, std::nullopt, 0, false, false, std::nullopt,
+                               std::nullopt, std::nullopt);
+  EXPECT_EQ(notTemperature.conversionData().temperatureScale, -1);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <optional>
+#include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
@@ -42,6 +44,23 @@ TEST(ConvertAllocation, ConvertingAllocatesNothing) {
   }
   EXPECT_EQ(gAllocations.load(), before);
   EXPECT_FALSE(sink.isNaN());
+}
+
+TEST(ConvertAllocation, ConvertingToAWholeCategoryAllocatesNothing) {
+  const auto length = TalUnitCategory::length.getUnits();
+  const auto angle = TalUnitAngle::allUnits();
+  const auto temperature = TalUnitTemperature::allUnits();
+  std::vector<std::optional<Decimal>> results(length.size());
+  const Decimal value = Decimal::fromString("1234.5678901234567890123456789012345678").value();
+  TalMeasurement::convert(value, temperature[2], temperature, results);  // first use builds the tables
+  const std::size_t before = gAllocations.load();
+  for (std::size_t i = 0; i < 20; ++i) {
+    TalMeasurement::convert(value, length[i % length.size()], length, results);
+    TalMeasurement::convert(value, angle[i % angle.size()], angle, results);
+    TalMeasurement::convert(value, temperature[i % temperature.size()], temperature, results);
+  }
+  EXPECT_EQ(gAllocations.load(), before);
+  EXPECT_TRUE(results[0].has_value());
 }
 
 }  // namespace
