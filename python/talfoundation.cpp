@@ -211,20 +211,16 @@ Decimal convert(const py::handle& value, const py::handle& from, const py::handl
 
 /// `value` in `from` expressed in each unit of `to` (every unit of `from`'s
 /// category when `to` is None) in one library call; None where a unit has
-/// no result. Symbols in `to` are looked up in `from`'s category.
+/// no result. Texts in `to` are read in `from`'s category.
 std::vector<std::optional<Decimal>> convertAll(const py::handle& value, const py::handle& from, const py::object& to,
                                                const py::object& category) {
   const Decimal number = toDecimal(value);
-  const auto fromUnits = unitArgument(from, categoryArgument(category));
-  if (fromUnits.size() > 1)
-    throw py::value_error("'" + py::str(from).cast<std::string>() + "' is a symbol in several categories (" +
-                          categoryNames(fromUnits) + "): pass category= or the unit id");
-  const TalUnit& source = fromUnits.front();
+  const TalUnit source = py::isinstance<TalUnit>(from) ? from.cast<TalUnit>() : findUnit(from.cast<std::string>(), category);
   std::vector<TalUnit> targets;
   if (to.is_none()) {
     targets = source.category().getUnits();
   } else {
-    for (const py::handle item : to) targets.push_back(unitArgument(item, source.category()).front());
+    for (const py::handle item : to) targets.push_back(unitIn(item, source.category()));
   }
   std::vector<std::optional<Decimal>> results(targets.size());
   tal::TalMeasurement::convert(number, source, targets, results);

@@ -306,7 +306,7 @@ void cInterfaceAnswersWithItsDocumentedStatus(const Hostile& h) {
   tal_unit_list* units = nullptr;
   EXPECT_EQ(tal_category_units(text, &units), TAL_ERROR_UNKNOWN_CATEGORY);
   tal_unit* unit = nullptr;
-  EXPECT_EQ(tal_unit_find(text, &unit), TAL_ERROR_UNKNOWN_UNIT);
+  EXPECT_EQ(tal_unit_find(text, nullptr, &unit), TAL_ERROR_UNKNOWN_UNIT);
 
   char* western = nullptr;
   ASSERT_EQ(tal_digits_to_western(text, "ar_EG", &western), TAL_OK);

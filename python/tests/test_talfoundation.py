@@ -304,7 +304,8 @@ class ConvertAllTest(unittest.TestCase):
         self.assertEqual(str(results[3]), "1.5")
         self.assertEqual(tf.convert_all(1, "Sv", ["mSv"], category="effectivedose")[0], tf.Decimal(1000))
         self.assertEqual(tf.convert_all(1, "km", []), [])
-        self.assertRaises(ValueError, tf.convert_all, 1, "m")  # metre or minute
+        # "m" is metre and minute; the earlier category decides, as in find_unit.
+        self.assertEqual(len(tf.convert_all(1, "m")), len(tf.category("length").units))
 
     def test_no_result_is_none_and_bad_arguments_raise(self):
         units = tf.category("fuelvolume").units
@@ -312,8 +313,8 @@ class ConvertAllTest(unittest.TestCase):
         results = tf.convert_all("0", [unit for unit in units if not unit.inverse][0], inverse)
         self.assertTrue(results)
         self.assertTrue(all(r is None for r in results))  # a zero divisor
-        cases = [(ValueError, ("1.5x", "km")), (TypeError, (1.5, "km")), (KeyError, ("1", "parsec")),
-                 (KeyError, ("1", "km", ["kg"])), (ValueError, ("1", "Sv")), (TypeError, ("1", "km", 5))]
+        cases = [(ValueError, ("1.5x", "km")), (TypeError, (1.5, "km")), (KeyError, ("1", "parsex")),
+                 (KeyError, ("1", "km", ["kg"])), (TypeError, ("1", "km", 5))]
         for error, arguments in cases:
             with self.subTest(arguments=arguments):
                 self.assertRaises(error, tf.convert_all, *arguments)

@@ -463,6 +463,7 @@ static void test_units_from_text(void) {
   CHECK(reason != NULL && strstr(reason, "kilomter") != NULL && strstr(reason, "Kilometer") != NULL);
   tal_string_free(reason);
   CHECK(tal_convert_phrase("1.5 kilomter mi", &out, NULL) == TAL_ERROR_UNKNOWN_UNIT && out == NULL);
+}
 
 /* ---- Conversion to many units ---- */
 
