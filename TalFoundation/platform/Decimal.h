@@ -182,7 +182,10 @@ consteval Decimal operator""_dec(const char* text, std::size_t length) {
 
 namespace tal {
 using platform::Decimal;
-using namespace platform::literals;
+/// The _dec literal, for `using namespace tal::literals;` (or tal).
+inline namespace literals {
+using platform::literals::operator""_dec;
+}  // namespace literals
 }  // namespace tal
 
 template <>
