@@ -64,6 +64,10 @@ install(TARGETS TalFoundation EXPORT TalFoundationTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 if(TARGET tal-convert)
+  if(NOT TALFOUNDATION_STATIC)
+    # Finds the library beside it wherever the prefix is moved.
+    set_target_properties(tal-convert PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+  endif()
   install(TARGETS tal-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
   install(FILES ${PROJECT_SOURCE_DIR}/docs/tal-convert.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
           COMPONENT Runtime)
