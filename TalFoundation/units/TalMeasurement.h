@@ -7,12 +7,13 @@
 #include <future>
 #include <optional>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalUnit.h"
 
 namespace tal {
 
-class TalMeasurement {
+class TAL_EXPORT TalMeasurement {
  public:
   /// `value` in `from` expressed in `to`. Absent for units of different
   /// categories (and where a temperature or angle conversion has no result);
