@@ -5,11 +5,11 @@
 // ValueError for a bad number or an impossible conversion, KeyError for an
 // unknown unit, category or currency, TypeError for a float or a value of
 // another type.
-#include <pybind11/operators.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -96,6 +96,103 @@ Decimal toDecimal(const py::handle& value) {
                        py::type::of(value).attr("__name__").cast<std::string>());
 }
 
+// ---- Decimal among Python's numbers -----------------------------------------
+// talfoundation.Decimal mixes with int and decimal.Decimal as decimal.Decimal
+// mixes with int: arithmetic takes the other operand (rounded to 38 digits
+// when longer) and answers a talfoundation.Decimal; comparison and hashing
+// are exact, through decimal.Decimal, so that equal values hash alike.
+
+/// The other operand of arithmetic, or nothing when Python should try the
+/// reflected operation (or raise TypeError).
+std::optional<Decimal> arithmeticOperand(const py::handle& other) {
+  if (py::isinstance<Decimal>(other) || py::isinstance<py::int_>(other) ||
+      py::isinstance(other, pythonDecimalClass()))
+    return toDecimal(other);
+  return std::nullopt;
+}
+
+template <typename Operation>
+py::object arithmetic(const Decimal& self, const py::handle& other, bool reflected, Operation operation) {
+  const auto operand = arithmeticOperand(other);
+  if (!operand) return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+  return py::cast(reflected ? operation(*operand, self) : operation(self, *operand));
+}
+
+bool isNaNNumber(const py::handle& value) {
+  if (py::isinstance<Decimal>(value)) return value.cast<Decimal>().isNaN();
+  if (py::isinstance<py::float_>(value)) return std::isnan(value.cast<double>());
+  if (py::isinstance(value, pythonDecimalClass())) return value.attr("is_nan")().cast<bool>();
+  return false;
+}
+
+/// `self <op> other`, where `op` is the name of an operator-module function.
+/// NaN is unordered and unequal to everything, as in the C++ API and for
+/// floats (decimal.Decimal would raise for an ordering).
+py::object compare(const Decimal& self, const py::handle& other, const char* op) {
+  const bool number = py::isinstance<Decimal>(other) || py::isinstance<py::int_>(other) ||
+                      py::isinstance<py::float_>(other) || py::isinstance(other, pythonDecimalClass());
+  if (!number) return py::reinterpret_borrow<py::object>(Py_NotImplemented);
+  if (self.isNaN() || isNaNNumber(other)) return py::bool_(std::string_view(op) == "ne");
+  const py::object right = py::isinstance<Decimal>(other) ? toPythonDecimal(other.cast<Decimal>())
+                                                          : py::reinterpret_borrow<py::object>(other);
+  return py::module_::import("operator").attr(op)(toPythonDecimal(self), right);
+}
+
+/// The value as a Python int, cut toward zero (int()), or rounded with
+/// `mode` (round(), math.floor(), math.ceil()).
+py::object toPythonInt(const Decimal& self, std::optional<Decimal::Rounding> mode) {
+  if (self.isNaN()) throw py::value_error("cannot convert NaN to integer");
+  const Decimal whole = mode ? self.rounded(0, *mode) : self.rounded(0, Decimal::Rounding::down);
+  return py::module_::import("builtins").attr("int")(toPythonDecimal(whole));
+}
+
+void bindNumberProtocol(py::class_<Decimal>& decimal) {
+  const auto add = [](const Decimal& a, const Decimal& b) { return a + b; };
+  const auto subtract = [](const Decimal& a, const Decimal& b) { return a - b; };
+  const auto multiply = [](const Decimal& a, const Decimal& b) { return a * b; };
+  const auto divide = [](const Decimal& a, const Decimal& b) { return a / b; };
+  const auto bind = [&decimal](const char* name, const char* reflectedName, auto operation) {
+    decimal.def(name, [operation](const Decimal& self, const py::object& other) {
+      return arithmetic(self, other, false, operation);
+    }, py::is_operator());
+    decimal.def(reflectedName, [operation](const Decimal& self, const py::object& other) {
+      return arithmetic(self, other, true, operation);
+    }, py::is_operator());
+  };
+  bind("__add__", "__radd__", add);
+  bind("__sub__", "__rsub__", subtract);
+  bind("__mul__", "__rmul__", multiply);
+  bind("__truediv__", "__rtruediv__", divide);
+  decimal.def("__neg__", [](const Decimal& self) { return -self; })
+      .def("__pos__", [](const Decimal& self) { return self; })
+      .def("__abs__", [](const Decimal& self) { return self.isNegative() ? -self : self; });
+  for (const char* op : {"eq", "ne", "lt", "le", "gt", "ge"}) {
+    const std::string name = std::string("__") + op + "__";
+    decimal.def(name.c_str(), [op](const Decimal& self, const py::object& other) { return compare(self, other, op); },
+                py::is_operator());
+  }
+  // Equal numbers hash alike: 1, decimal.Decimal(1) and Decimal(1) are one
+  // dict key. NaN gets a fixed hash, as it is never equal anyway.
+  decimal.def("__hash__", [](const Decimal& self) -> py::int_ {
+    if (self.isNaN()) return py::int_(0);
+    return py::int_(py::hash(toPythonDecimal(self)));
+  });
+  decimal.def("__int__", [](const Decimal& self) { return toPythonInt(self, std::nullopt); })
+      .def("__trunc__", [](const Decimal& self) { return toPythonInt(self, std::nullopt); })
+      .def("__floor__", [](const Decimal& self) { return toPythonInt(self, Decimal::Rounding::floor); })
+      .def("__ceil__", [](const Decimal& self) { return toPythonInt(self, Decimal::Rounding::ceiling); })
+      .def("__float__", &Decimal::toDouble)
+      .def(
+          "__round__",
+          [](const Decimal& self, const py::object& digits) -> py::object {
+            // round(x) is an int, half to even; round(x, n) a Decimal.
+            if (digits.is_none()) return toPythonInt(self, Decimal::Rounding::halfEven);
+            return py::cast(self.rounded(digits.cast<std::int64_t>(), Decimal::Rounding::halfEven));
+          },
+          py::arg("ndigits") = py::none())
+      .def("__repr__", [](const Decimal& self) { return "talfoundation.Decimal('" + self.description() + "')"; });
+}
+
 Decimal::Rounding roundingMode(std::string_view name) {
   // The names of Python's decimal module (decimal.ROUND_HALF_EVEN is that text).
   if (name == "ROUND_HALF_EVEN") return Decimal::Rounding::halfEven;
@@ -154,8 +251,7 @@ std::vector<TalUnit> search(const std::string& text, std::size_t limit) { return
 
 Decimal checkedResult(const std::optional<Decimal>& result, const TalUnit& from, const TalUnit& to) {
   if (!result) throw py::value_error("no conversion from " + from.id() + " to " + to.id());
-  if (result->isNaN()) throw py::value_error("the result is not a number (a zero divisor on the way, or NaN given)");
-  return *result;
+  return *result;  // NaN as in C++: a zero divisor on the way
 }
 
 Decimal convertPhrase(const std::string& phrase, std::optional<TalUnitCategory> within) {
@@ -201,11 +297,12 @@ Decimal convert(const py::handle& value, const py::handle& from, const py::handl
     return checkedResult(tal::TalMeasurement::convert(number, a, b), a, b);
   }
   // Two texts: the resolver picks the one category both can mean.
-  if (number.isNaN()) throw py::value_error("the value is NaN");
-  const auto read = tal::UnitResolver::readConversion(number.toScientificString(), from.cast<std::string>(),
-                                                      to.cast<std::string>(), within);
+  // NaN has no text the phrase reader takes; the units are still checked.
+  const auto read = tal::UnitResolver::readConversion(number.isNaN() ? "0" : number.toScientificString(),
+                                                      from.cast<std::string>(), to.cast<std::string>(), within);
   if (const auto* error = std::get_if<tal::UnitTextError>(&read)) raise(*error);
   const auto& conversion = std::get<tal::ConversionPhrase>(read);
+  if (number.isNaN()) return Decimal::nan();
   return checkedResult(conversion.convert(), conversion.terms.front().unit, conversion.target);
 }
 
@@ -297,10 +394,10 @@ PYBIND11_MODULE(talfoundation, m) {
   m.doc() = "Exact 38-digit decimal unit conversion: categories, units, exchange rates.";
   m.attr("__version__") = tal::kVersionText;
 
-  py::class_<Decimal>(m, "Decimal",
+  py::class_<Decimal> decimal(m, "Decimal",
                       "A decimal of up to 38 significant digits, or NaN. Arithmetic rounds once, half to even; "
-                      "a zero divisor gives NaN.")
-      .def(py::init([](const py::object& value) { return toDecimal(value); }), py::arg("value") = 0,
+                      "a zero divisor gives NaN.");
+  decimal.def(py::init([](const py::object& value) { return toDecimal(value); }), py::arg("value") = 0,
            "From text ('1.5', ' -2e3 '), an int, a decimal.Decimal or another Decimal.")
       .def_static("from_decimal", &fromPythonDecimal, py::arg("value"),
                   "From a decimal.Decimal: exact up to 38 digits, rounded half to even beyond.")
@@ -320,21 +417,8 @@ PYBIND11_MODULE(talfoundation, m) {
           py::arg("fraction_digits"), py::arg("rounding") = "ROUND_HALF_EVEN",
           "At most `fraction_digits` digits after the point; `rounding` is one of decimal's ROUND_* names.")
       .def("__str__", &Decimal::description)
-      .def("__repr__", [](const Decimal& self) { return "Decimal('" + self.description() + "')"; })
-      .def("__float__", &Decimal::toDouble)
-      .def("__bool__", [](const Decimal& self) { return !self.isZero(); })
-      .def("__hash__", &Decimal::hash)
-      .def(py::self + py::self)
-      .def(py::self - py::self)
-      .def(py::self * py::self)
-      .def(py::self / py::self)
-      .def(-py::self)
-      .def(py::self == py::self)
-      .def(py::self != py::self)
-      .def(py::self < py::self)
-      .def(py::self <= py::self)
-      .def(py::self > py::self)
-      .def(py::self >= py::self);
+      .def("__bool__", [](const Decimal& self) { return !self.isZero(); });
+  bindNumberProtocol(decimal);
 
   py::class_<TalUnitCategory>(m, "Category", "One of the 74 measurement categories.")
       .def_property_readonly("raw_value", [](TalUnitCategory self) { return std::string(self.rawValue()); },

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Keeps docs/guide.md honest: every code block in it is a copy of a file that
-the test suite builds and runs (docs/snippets/), byte for byte.
+"""Keeps docs/guide.md and README.md honest: every code block of the guide,
+and every C++ block of the README, is a copy of a file that the test suite
+builds and runs (docs/snippets/), byte for byte.
 
 A block names its file in one of two ways:
   - a ```cpp block whose first line is the comment "// docs/snippets/<name>.cpp";
@@ -50,45 +51,55 @@ def blocks(text):
         i = end + 1
 
 
-def check(root):
-    guide_path = root / "docs" / "guide.md"
+def check_document(root, relative_doc, every_block, shown):
+    """Problems of one document; adds the snippets it shows to `shown`.
+    `every_block`: blocks in other languages must name a file too."""
+    path = root / relative_doc
+    name = path.name
     problems = []
-    shown = set()
     try:
-        guide = guide_path.read_text(encoding="utf-8")
-        found = list(blocks(guide))
+        found = list(blocks(path.read_text(encoding="utf-8")))
     except (OSError, UnicodeDecodeError, ValueError) as error:
-        return [f"{guide_path}: {error}"]
-    if not found:
-        problems.append("guide.md: no code blocks at all")
+        return [f"{path}: {error}"]
+    if every_block and not found:
+        problems.append(f"{name}: no code blocks at all")
 
     for line, language, content, marker in found:
         if language in ("cpp", "c++"):
             first = content.split("\n", 1)[0]
             named = CPP_NAME.match(first)
             if not named:
-                problems.append(f"guide.md:{line}: a C++ block must begin with '// docs/snippets/<name>.cpp'")
+                problems.append(f"{name}:{line}: a C++ block must begin with '// docs/snippets/<name>.cpp'")
                 continue
             relative = named.group(1)
         elif marker:
             relative = marker
-        else:
-            problems.append(f"guide.md:{line}: block names no file (add '<!-- file: docs/snippets/... -->' before it)")
+        elif every_block:
+            problems.append(f"{name}:{line}: block names no file (add '<!-- file: docs/snippets/... -->' before it)")
             continue
-        path = root / relative
+        else:
+            continue
+        snippet = root / relative
         shown.add(relative)
         try:
-            expected = path.read_bytes()
+            expected = snippet.read_bytes()
         except OSError:
-            problems.append(f"guide.md:{line}: {relative} does not exist")
+            problems.append(f"{name}:{line}: {relative} does not exist")
             continue
         if content.encode("utf-8") != expected:
-            problems.append(f"guide.md:{line}: block differs from {relative}")
+            problems.append(f"{name}:{line}: block differs from {relative}")
+    return problems
 
+
+def check(root):
+    shown = set()
+    problems = check_document(root, "docs/guide.md", True, shown)
+    # The README's shell commands are not programs; its C++ must be.
+    problems += check_document(root, "README.md", False, shown)
     for snippet in sorted((root / "docs" / "snippets").glob("*.cpp")):
         relative = snippet.relative_to(root).as_posix()
         if relative not in shown:
-            problems.append(f"{relative}: not shown in guide.md")
+            problems.append(f"{relative}: not shown in guide.md or README.md")
         if not snippet.with_suffix(".expected").is_file():
             problems.append(f"{relative}: no {snippet.stem}.expected beside it")
     return problems
@@ -101,7 +112,7 @@ def main(argv):
         print(problem)
     if problems:
         return 1
-    print("guide.md: every code block matches its file")
+    print("guide.md and README.md: every code block matches its file")
     return 0
 
 

@@ -10,11 +10,12 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/DecodingError.h"
 
 namespace tal {
 
-class AppColorScheme {
+class TAL_EXPORT AppColorScheme {
  public:
   /// `auto_` is the case of raw value "auto" (`auto` is a C++ keyword).
   enum class Case : std::uint8_t { dark, light, auto_ };

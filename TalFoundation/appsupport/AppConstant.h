@@ -8,13 +8,15 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
 namespace platform {
 class Bundle;
 }
 
-class AppConstant {
+class TAL_EXPORT AppConstant {
  public:
   AppConstant() = delete;
 

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Color.h"
 
 namespace tal {
 
 /// The styling of one run; absent members use the reader's defaults.
-struct TextAttributes {
+struct TAL_EXPORT TextAttributes {
   std::optional<std::string> fontFamily{};
   /// Points.
   std::optional<double> fontSize{};
@@ -26,7 +27,7 @@ struct TextAttributes {
   friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
 };
 
-class AttributedText {
+class TAL_EXPORT AttributedText {
  public:
   struct Run {
     std::string text;
@@ -54,7 +55,7 @@ class AttributedText {
   [[nodiscard]] AttributedText appendAttributedString(const AttributedText& other) const;
 
   /// A new text holding `left` followed by `right`; neither changes.
-  friend AttributedText operator+(const AttributedText& left, const AttributedText& right);
+  friend TAL_EXPORT AttributedText operator+(const AttributedText& left, const AttributedText& right);
 
   /// Same runs, hence the same text.
   friend bool operator==(const AttributedText&, const AttributedText&) = default;

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <functional>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Device.h"
 
 namespace tal {
 
-class Device {
+class TAL_EXPORT Device {
  public:
   /// The interface kinds; no raw values.
   class Devicetype {

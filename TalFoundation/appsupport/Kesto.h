@@ -7,11 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/LinkOpener.h"
 
 namespace tal {
 
-class Kesto {
+class TAL_EXPORT Kesto {
  public:
   /// Where the links point; deployment facts, not the library's.
   struct Configuration {

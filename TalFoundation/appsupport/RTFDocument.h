@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Color.h"
 
 namespace tal {
 
 class AttributedText;
 
-struct RTFDocument {
+struct TAL_EXPORT RTFDocument {
   RTFDocument() = delete;
 
   /// The RTF bytes of `text`, named colours taken in `appearance`. Absent

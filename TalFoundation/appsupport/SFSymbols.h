@@ -9,9 +9,11 @@
 #include <optional>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class SFSymbols {
+class TAL_EXPORT SFSymbols {
  public:
   enum class Case : std::uint8_t { checkmark, hint, questionmark, refresh, settings, undo };
 

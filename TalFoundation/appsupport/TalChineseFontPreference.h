@@ -9,9 +9,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalChineseFontPreference {
+class TAL_EXPORT TalChineseFontPreference {
  public:
   enum class Case : std::uint8_t { Hans, Hant, HK, TW };
 

@@ -9,11 +9,12 @@
 #include <optional>
 #include <span>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Color.h"
 
 namespace tal {
 
-struct TalColor {
+struct TAL_EXPORT TalColor {
   TalColor() = delete;
 
   /// sRGB red = bits 16-23 ÷ 255, green = bits 8-15 ÷ 255, blue = bits 0-7

@@ -7,9 +7,11 @@
 #include <optional>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-struct TalDate {
+struct TAL_EXPORT TalDate {
   using Instant = std::chrono::system_clock::time_point;
 
   /// Gregorian calendar fields of one instant; month 1...12, hour 0...23.

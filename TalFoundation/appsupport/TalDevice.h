@@ -9,9 +9,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalDevice {
+class TAL_EXPORT TalDevice {
  public:
   class DeviceType {
    public:

@@ -8,9 +8,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalNumPadTheme {
+class TAL_EXPORT TalNumPadTheme {
  public:
   enum class Case : std::uint8_t { general, calGeneral };
 

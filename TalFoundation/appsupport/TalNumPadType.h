@@ -9,9 +9,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalNumPadType {
+class TAL_EXPORT TalNumPadType {
  public:
   enum class Case : std::uint8_t { general, cal };
 

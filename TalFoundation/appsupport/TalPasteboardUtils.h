@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
 class AttributedText;
 
-struct TalPasteboardUtils {
+struct TAL_EXPORT TalPasteboardUtils {
   TalPasteboardUtils() = delete;
 
   /// Replaces the general pasteboard's contents with `text` as plain text.

@@ -5,13 +5,14 @@
 
 #include <cstdint>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Color.h"
 #include "TalFoundation/platform/Device.h"
 
 namespace tal {
 
 /// A foreground colour and the styling call that applies it.
-struct ForegroundStyle {
+struct TAL_EXPORT ForegroundStyle {
   enum class Call : std::uint8_t {
     foregroundStyle,  ///< the newer styling call
     foregroundColor,  ///< the older colour call
@@ -30,19 +31,19 @@ struct ForegroundStyle {
 };
 
 /// On any view: `color` as the foreground style, type-erased.
-[[nodiscard]] ForegroundStyle talForegroundColor(const platform::Color& color) noexcept;
+[[nodiscard]] TAL_EXPORT ForegroundStyle talForegroundColor(const platform::Color& color) noexcept;
 /// On a text: the foreground style from system version 17.0 on, the
 /// foreground colour before; the result stays a text. Reads the version from
 /// the device seam.
-[[nodiscard]] ForegroundStyle talTextForegroundColor(const platform::Color& color);
+[[nodiscard]] TAL_EXPORT ForegroundStyle talTextForegroundColor(const platform::Color& color);
 /// The same for a given system version.
-[[nodiscard]] ForegroundStyle talTextForegroundColor(const platform::Color& color,
+[[nodiscard]] TAL_EXPORT ForegroundStyle talTextForegroundColor(const platform::Color& color,
                                                      platform::SystemVersion version) noexcept;
 
 /// Whether the smaller side of the device seam's main screen is below 376
 /// points.
-[[nodiscard]] bool isSmallScreeniPhone();
+[[nodiscard]] TAL_EXPORT bool isSmallScreeniPhone();
 /// The same for a given screen; false when a side is not a number.
-[[nodiscard]] bool isSmallScreeniPhone(platform::ScreenSize screen) noexcept;
+[[nodiscard]] TAL_EXPORT bool isSmallScreeniPhone(platform::ScreenSize screen) noexcept;
 
 }  // namespace tal

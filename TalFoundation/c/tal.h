@@ -25,6 +25,8 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "TalFoundation/Export.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -50,63 +52,63 @@ typedef struct tal_rates tal_rates;
 /* ---- General ---------------------------------------------------------- */
 
 /// The library version, e.g. "1.0.0"; static storage.
-const char* tal_version(void);
+TAL_EXPORT const char* tal_version(void);
 
 /// A short English text for a tal_status, e.g. "unknown unit"; static
 /// storage. Takes an int so that any value is safe to pass; values outside
 /// the enumeration give "unknown status".
-const char* tal_status_message(int status);
+TAL_EXPORT const char* tal_status_message(int status);
 
 /// Frees text returned by this interface. NULL is allowed.
-void tal_string_free(char* text);
+TAL_EXPORT void tal_string_free(char* text);
 
 /* ---- Categories and units --------------------------------------------- */
 
 /// All categories in their display order. `out` NULL: INVALID_ARGUMENT.
-tal_status tal_categories(tal_category_list** out);
+TAL_EXPORT tal_status tal_categories(tal_category_list** out);
 
 /// The number of categories in `list`; 0 for NULL.
-size_t tal_category_list_size(const tal_category_list* list);
+TAL_EXPORT size_t tal_category_list_size(const tal_category_list* list);
 
 /// The stable raw value of category `index` ("length", "current"); NULL for
 /// a NULL list or an index out of range.
-const char* tal_category_list_raw_value(const tal_category_list* list, size_t index);
+TAL_EXPORT const char* tal_category_list_raw_value(const tal_category_list* list, size_t index);
 
 /// The English display name of category `index` ("Length"); NULL for a NULL
 /// list or an index out of range.
-const char* tal_category_list_display_name(const tal_category_list* list, size_t index);
+TAL_EXPORT const char* tal_category_list_display_name(const tal_category_list* list, size_t index);
 
 /// Frees a category list. NULL is allowed.
-void tal_category_list_free(tal_category_list* list);
+TAL_EXPORT void tal_category_list_free(tal_category_list* list);
 
 /// The units of the category whose raw value is `category`, in display
 /// order. The currency category is empty until the process has installed
 /// exchange rates through the C++ manager; use tal_rates_convert for money.
 /// NULL argument: INVALID_ARGUMENT; no such category: UNKNOWN_CATEGORY.
-tal_status tal_category_units(const char* category, tal_unit_list** out);
+TAL_EXPORT tal_status tal_category_units(const char* category, tal_unit_list** out);
 
 /// The number of units in `list`; 0 for NULL.
-size_t tal_unit_list_size(const tal_unit_list* list);
+TAL_EXPORT size_t tal_unit_list_size(const tal_unit_list* list);
 
 /// Unit `index` of `list`, borrowed from the list (do not free it); NULL for
 /// a NULL list or an index out of range.
-const tal_unit* tal_unit_list_get(const tal_unit_list* list, size_t index);
+TAL_EXPORT const tal_unit* tal_unit_list_get(const tal_unit_list* list, size_t index);
 
 /// Frees a unit list and the units borrowed from it. NULL is allowed.
-void tal_unit_list_free(tal_unit_list* list);
+TAL_EXPORT void tal_unit_list_free(tal_unit_list* list);
 
 /// The unit's id, e.g. "length_km"; NULL for NULL.
-const char* tal_unit_id(const tal_unit* unit);
+TAL_EXPORT const char* tal_unit_id(const tal_unit* unit);
 /// The unit's English name, e.g. "Kilometer"; NULL for NULL.
-const char* tal_unit_name(const tal_unit* unit);
+TAL_EXPORT const char* tal_unit_name(const tal_unit* unit);
 /// The unit's symbol, e.g. "km" or "°F"; NULL for NULL.
-const char* tal_unit_symbol(const tal_unit* unit);
+TAL_EXPORT const char* tal_unit_symbol(const tal_unit* unit);
 /// The raw value of the unit's category, e.g. "length"; NULL for NULL.
-const char* tal_unit_category(const tal_unit* unit);
+TAL_EXPORT const char* tal_unit_category(const tal_unit* unit);
 
 /// Frees a unit from tal_unit_find. NULL is allowed; never pass a unit
 /// borrowed from a list.
-void tal_unit_free(tal_unit* unit);
+TAL_EXPORT void tal_unit_free(tal_unit* unit);
 
 /* ---- Units from text -------------------------------------------------- */
 /* The library's resolver (units/UnitResolver.h), the same rules as the C++
@@ -146,7 +148,7 @@ tal_status tal_convert_phrase(const char* phrase, char** out, char** error_messa
 /// number: PARSE; an id unknown: UNKNOWN_UNIT; units of different
 /// categories: NOT_CONVERTIBLE; result NaN (e.g. a zero divisor on the
 /// way): NAN.
-tal_status tal_convert(const char* value, const char* from_id, const char* to_id, char** out);
+TAL_EXPORT tal_status tal_convert(const char* value, const char* from_id, const char* to_id, char** out);
 
 /* ---- Decimal text ----------------------------------------------------- */
 
@@ -154,17 +156,17 @@ tal_status tal_convert(const char* value, const char* from_id, const char* to_id
 /// plain notation ("1.50" → "1.5", "1e3" → "1000"). NULL argument:
 /// INVALID_ARGUMENT; not a number text: PARSE; beyond the decimal range
 /// (about 1E+999999): NAN.
-tal_status tal_decimal_normalize(const char* text, char** out);
+TAL_EXPORT tal_status tal_decimal_normalize(const char* text, char** out);
 
 /// a + b, rounded to 38 significant digits, half to even. NULL argument:
 /// INVALID_ARGUMENT; an operand not a number text: PARSE; overflow: NAN.
-tal_status tal_decimal_add(const char* a, const char* b, char** out);
+TAL_EXPORT tal_status tal_decimal_add(const char* a, const char* b, char** out);
 /// a − b; errors as tal_decimal_add.
-tal_status tal_decimal_subtract(const char* a, const char* b, char** out);
+TAL_EXPORT tal_status tal_decimal_subtract(const char* a, const char* b, char** out);
 /// a × b; errors as tal_decimal_add.
-tal_status tal_decimal_multiply(const char* a, const char* b, char** out);
+TAL_EXPORT tal_status tal_decimal_multiply(const char* a, const char* b, char** out);
 /// a ÷ b; errors as tal_decimal_add, and NAN for a zero divisor.
-tal_status tal_decimal_divide(const char* a, const char* b, char** out);
+TAL_EXPORT tal_status tal_decimal_divide(const char* a, const char* b, char** out);
 
 /* ---- Digits ----------------------------------------------------------- */
 
@@ -173,12 +175,12 @@ tal_status tal_decimal_divide(const char* a, const char* b, char** out);
 /// locale changes only "٫". `locale` is an ICU identifier or BCP 47 tag
 /// ("ar_EG", "fa-IR"). Ill-formed UTF-8 comes back with each bad sequence as
 /// U+FFFD. NULL argument: INVALID_ARGUMENT.
-tal_status tal_digits_to_western(const char* text, const char* locale, char** out);
+TAL_EXPORT tal_status tal_digits_to_western(const char* text, const char* locale, char** out);
 
 /// `text` with each Western digit made the digit of `locale` and each "."
 /// made "٫" (U+066B), even in a Latin-digit locale. Arguments and errors as
 /// tal_digits_to_western.
-tal_status tal_digits_to_locale(const char* text, const char* locale, char** out);
+TAL_EXPORT tal_status tal_digits_to_locale(const char* text, const char* locale, char** out);
 
 /* ---- Currency --------------------------------------------------------- */
 
@@ -188,14 +190,14 @@ tal_status tal_digits_to_locale(const char* text, const char* locale, char** out
 /// NULL `json` or `out`: INVALID_ARGUMENT; anything else wrong: PARSE, and
 /// when `error_message` is not NULL it receives the reason (free it with
 /// tal_string_free; NULL on success).
-tal_status tal_rates_from_json(const char* json, tal_rates** out, char** error_message);
+TAL_EXPORT tal_status tal_rates_from_json(const char* json, tal_rates** out, char** error_message);
 
 /// The snapshot's base currency code; NULL for NULL.
-const char* tal_rates_base_code(const tal_rates* rates);
+TAL_EXPORT const char* tal_rates_base_code(const tal_rates* rates);
 
 /// When the snapshot was made, in seconds since 1970-01-01 UTC. NULL
 /// argument: INVALID_ARGUMENT.
-tal_status tal_rates_time_last_update(const tal_rates* rates, int64_t* out);
+TAL_EXPORT tal_status tal_rates_time_last_update(const tal_rates* rates, int64_t* out);
 
 /// `amount` of currency `from_code` expressed in currency `to_code` with the
 /// snapshot's rates, computed as the library's currency units compute it
@@ -204,11 +206,11 @@ tal_status tal_rates_time_last_update(const tal_rates* rates, int64_t* out);
 /// and the snapshot rates. NULL argument: INVALID_ARGUMENT; amount not a
 /// number: PARSE; a code unknown or without a rate: UNKNOWN_UNIT; result
 /// NaN (a zero rate of `from`): NAN.
-tal_status tal_rates_convert(const tal_rates* rates, const char* amount, const char* from_code, const char* to_code,
+TAL_EXPORT tal_status tal_rates_convert(const tal_rates* rates, const char* amount, const char* from_code, const char* to_code,
                              char** out);
 
 /// Frees a snapshot. NULL is allowed.
-void tal_rates_free(tal_rates* rates);
+TAL_EXPORT void tal_rates_free(tal_rates* rates);
 
 /* ---- Conversion to many units ----------------------------------------- */
 

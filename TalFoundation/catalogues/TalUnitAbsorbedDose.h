@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAbsorbedDose {
+class TAL_EXPORT TalUnitAbsorbedDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::absorbedDose; }
   /// The five absorbed dose units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAcceleration {
+class TAL_EXPORT TalUnitAcceleration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::acceleration; }
   /// The 7 acceleration units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAmountOfSubstance {
+class TAL_EXPORT TalUnitAmountOfSubstance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::amountOfSubstance; }
   /// The five amount of substance units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAngle {
+class TAL_EXPORT TalUnitAngle {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angle; }
   /// The six angle units in display order.

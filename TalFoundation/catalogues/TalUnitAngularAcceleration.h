@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAngularAcceleration {
+class TAL_EXPORT TalUnitAngularAcceleration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularAcceleration; }
   /// The four angular acceleration units in display order.

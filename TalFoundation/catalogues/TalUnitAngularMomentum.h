@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAngularMomentum {
+class TAL_EXPORT TalUnitAngularMomentum {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularMomentum; }
   /// The five angular momentum units in display order.

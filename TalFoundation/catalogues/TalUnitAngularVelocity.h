@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitAngularVelocity {
+class TAL_EXPORT TalUnitAngularVelocity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularVelocity; }
   /// The eight angular velocity units in display order.

@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitArea {
+class TAL_EXPORT TalUnitArea {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::area; }
   /// The 26 area units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitArealDensity {
+class TAL_EXPORT TalUnitArealDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::arealDensity; }
   /// The nine areal density units in display order.

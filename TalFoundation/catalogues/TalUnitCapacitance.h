@@ -3,12 +3,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitCapacitance {
+class TAL_EXPORT TalUnitCapacitance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::capacitance; }
   /// The five capacitance units in display order.

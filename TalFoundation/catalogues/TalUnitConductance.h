@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitConductance {
+class TAL_EXPORT TalUnitConductance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductance; }
   /// The four conductance units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitConductivity {
+class TAL_EXPORT TalUnitConductivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductivity; }
   /// The five conductivity units in display order.

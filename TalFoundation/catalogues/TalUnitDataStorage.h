@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitDataStorage {
+class TAL_EXPORT TalUnitDataStorage {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::dataStorage; }
   /// The 34 data storage units in display order.

@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitDensity {
+class TAL_EXPORT TalUnitDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::density; }
   /// The 11 density units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitDuration {
+class TAL_EXPORT TalUnitDuration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::duration; }
   /// The 13 duration units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitDynamicViscosity {
+class TAL_EXPORT TalUnitDynamicViscosity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::dynamicViscosity; }
   /// The six dynamic viscosity units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitEffectiveDose {
+class TAL_EXPORT TalUnitEffectiveDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::effectiveDose; }
   /// The five effective dose units in display order.

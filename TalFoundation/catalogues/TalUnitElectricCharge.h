@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitElectricCharge {
+class TAL_EXPORT TalUnitElectricCharge {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricCharge; }
   /// The six electric charge units in display order.

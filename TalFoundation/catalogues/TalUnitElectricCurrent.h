@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitElectricCurrent {
+class TAL_EXPORT TalUnitElectricCurrent {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricCurrent; }
   /// The six electric current units in display order.

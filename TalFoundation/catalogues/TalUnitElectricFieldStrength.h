@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitElectricFieldStrength {
+class TAL_EXPORT TalUnitElectricFieldStrength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricFieldStrength; }
   /// The five electric field strength units in display order.

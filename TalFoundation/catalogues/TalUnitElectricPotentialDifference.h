@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitElectricPotentialDifference {
+class TAL_EXPORT TalUnitElectricPotentialDifference {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricPotentialDifference; }
   /// The five voltage units in display order.

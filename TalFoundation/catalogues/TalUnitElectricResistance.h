@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitElectricResistance {
+class TAL_EXPORT TalUnitElectricResistance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricResistance; }
   /// The five resistance units in display order.

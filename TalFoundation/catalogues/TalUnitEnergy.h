@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitEnergy {
+class TAL_EXPORT TalUnitEnergy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::energy; }
   /// The 25 energy units in display order.

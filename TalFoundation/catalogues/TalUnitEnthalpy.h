@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitEnthalpy {
+class TAL_EXPORT TalUnitEnthalpy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::enthalpy; }
   /// The 5 enthalpy units in display order.

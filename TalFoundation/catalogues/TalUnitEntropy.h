@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitEntropy {
+class TAL_EXPORT TalUnitEntropy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::entropy; }
   /// The 5 entropy units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitEquivalentDose {
+class TAL_EXPORT TalUnitEquivalentDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::equivalentDose; }
   /// The five equivalent dose units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitExposure {
+class TAL_EXPORT TalUnitExposure {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::exposure; }
   /// The five exposure units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitForce {
+class TAL_EXPORT TalUnitForce {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::force; }
   /// The 10 force units in display order.

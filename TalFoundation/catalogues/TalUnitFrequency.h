@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitFrequency {
+class TAL_EXPORT TalUnitFrequency {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::frequency; }
   /// The 13 frequency units in display order.

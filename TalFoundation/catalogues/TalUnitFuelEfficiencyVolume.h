@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitFuelEfficiencyVolume {
+class TAL_EXPORT TalUnitFuelEfficiencyVolume {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::fuelEfficiencyVolume; }
   /// The 6 fuel efficiency units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitHeatCapacity {
+class TAL_EXPORT TalUnitHeatCapacity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::heatCapacity; }
   /// The 8 heat capacity units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitHeatTransferCoefficient {
+class TAL_EXPORT TalUnitHeatTransferCoefficient {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::heatTransferCoefficient; }
   /// The 4 heat transfer coefficient units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitIlluminance {
+class TAL_EXPORT TalUnitIlluminance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::illuminance; }
   /// The three illuminance units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitImpulse {
+class TAL_EXPORT TalUnitImpulse {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::impulse; }
   /// The four impulse units in display order.

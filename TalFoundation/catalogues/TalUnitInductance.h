@@ -3,12 +3,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitInductance {
+class TAL_EXPORT TalUnitInductance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::inductance; }
   /// The five inductance units in display order.

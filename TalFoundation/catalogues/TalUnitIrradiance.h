@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitIrradiance {
+class TAL_EXPORT TalUnitIrradiance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::irradiance; }
   /// The five irradiance units in display order.

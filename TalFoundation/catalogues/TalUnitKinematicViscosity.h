@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitKinematicViscosity {
+class TAL_EXPORT TalUnitKinematicViscosity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::kinematicViscosity; }
   /// The five kinematic viscosity units in display order.

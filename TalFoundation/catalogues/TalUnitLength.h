@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitLength {
+class TAL_EXPORT TalUnitLength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::length; }
   /// The 36 length units in display order.

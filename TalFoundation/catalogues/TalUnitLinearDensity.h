@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitLinearDensity {
+class TAL_EXPORT TalUnitLinearDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::linearDensity; }
   /// The six linear density units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitLuminance {
+class TAL_EXPORT TalUnitLuminance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminance; }
   /// The five luminance units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitLuminousFlux {
+class TAL_EXPORT TalUnitLuminousFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousFlux; }
   /// The six luminous flux units in display order.

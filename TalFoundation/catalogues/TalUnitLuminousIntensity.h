@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitLuminousIntensity {
+class TAL_EXPORT TalUnitLuminousIntensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousIntensity; }
   /// The seven luminous intensity units in display order.

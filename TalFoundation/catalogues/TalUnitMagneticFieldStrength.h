@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMagneticFieldStrength {
+class TAL_EXPORT TalUnitMagneticFieldStrength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFieldStrength; }
   /// The four magnetic field strength units in display order.

@@ -3,12 +3,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMagneticFlux {
+class TAL_EXPORT TalUnitMagneticFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFlux; }
   /// The three magnetic flux units in display order.

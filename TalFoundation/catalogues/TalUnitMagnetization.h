@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMagnetization {
+class TAL_EXPORT TalUnitMagnetization {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magnetization; }
   /// The four magnetization units in display order.

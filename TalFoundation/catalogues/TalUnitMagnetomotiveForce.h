@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMagnetomotiveForce {
+class TAL_EXPORT TalUnitMagnetomotiveForce {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magnetomotiveForce; }
   /// The three magnetomotive force units in display order.

@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMass {
+class TAL_EXPORT TalUnitMass {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::mass; }
   /// The 36 mass units in display order.

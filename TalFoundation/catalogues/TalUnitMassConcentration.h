@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMassConcentration {
+class TAL_EXPORT TalUnitMassConcentration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::massConcentration; }
   /// The 17 mass concentration units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMassFlowRate {
+class TAL_EXPORT TalUnitMassFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::massFlowRate; }
   /// The seven mass flow rate units in display order.

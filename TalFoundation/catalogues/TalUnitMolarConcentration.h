@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMolarConcentration {
+class TAL_EXPORT TalUnitMolarConcentration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarConcentration; }
   /// The five molar concentration units in display order.

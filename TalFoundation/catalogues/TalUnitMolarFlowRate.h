@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMolarFlowRate {
+class TAL_EXPORT TalUnitMolarFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarFlowRate; }
   /// The five molar flow rate units in display order.

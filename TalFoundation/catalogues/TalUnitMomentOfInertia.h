@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMomentOfInertia {
+class TAL_EXPORT TalUnitMomentOfInertia {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::momentOfInertia; }
   /// The six moment of inertia units in display order.

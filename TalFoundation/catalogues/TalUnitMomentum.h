@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitMomentum {
+class TAL_EXPORT TalUnitMomentum {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::momentum; }
   /// The four momentum units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitPower {
+class TAL_EXPORT TalUnitPower {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::power; }
   /// The 14 power units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitPressure {
+class TAL_EXPORT TalUnitPressure {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::pressure; }
   /// The 15 pressure units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitRadiance {
+class TAL_EXPORT TalUnitRadiance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiance; }
   /// The two radiance units in display order.

@@ -3,12 +3,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitRadiantFlux {
+class TAL_EXPORT TalUnitRadiantFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantFlux; }
   /// The three radiant flux units in display order.

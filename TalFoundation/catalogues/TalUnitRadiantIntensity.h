@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitRadiantIntensity {
+class TAL_EXPORT TalUnitRadiantIntensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantIntensity; }
   /// The two radiant intensity units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitRadioactivity {
+class TAL_EXPORT TalUnitRadioactivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radioactivity; }
   /// The seven radioactivity units in display order.

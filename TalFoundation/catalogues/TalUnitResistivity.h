@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitResistivity {
+class TAL_EXPORT TalUnitResistivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::resistivity; }
   /// The four resistivity units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitSpecificHeatCapacity {
+class TAL_EXPORT TalUnitSpecificHeatCapacity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::specificHeatCapacity; }
   /// The 52 specific heat capacity units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitSpeed {
+class TAL_EXPORT TalUnitSpeed {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::speed; }
   /// The 4 speed units in display order.

@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitSurfaceTension {
+class TAL_EXPORT TalUnitSurfaceTension {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::surfaceTension; }
   /// The six surface tension units in display order.

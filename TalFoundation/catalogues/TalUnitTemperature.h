@@ -5,13 +5,14 @@
 #include <optional>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitTemperature {
+class TAL_EXPORT TalUnitTemperature {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::temperature; }
   /// Kelvin, Celsius, Fahrenheit, Rankine, Réaumur, Rømer, Newton, Delisle.

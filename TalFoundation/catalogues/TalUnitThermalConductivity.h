@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitThermalConductivity {
+class TAL_EXPORT TalUnitThermalConductivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalConductivity; }
   /// The 5 thermal conductivity units in display order.

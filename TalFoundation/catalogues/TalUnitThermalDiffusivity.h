@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitThermalDiffusivity {
+class TAL_EXPORT TalUnitThermalDiffusivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalDiffusivity; }
   /// The 4 thermal diffusivity units in display order.

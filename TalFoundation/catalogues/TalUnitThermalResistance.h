@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitThermalResistance {
+class TAL_EXPORT TalUnitThermalResistance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalResistance; }
   /// The 4 thermal resistance units in display order.

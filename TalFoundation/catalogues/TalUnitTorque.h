@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitTorque {
+class TAL_EXPORT TalUnitTorque {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::torque; }
   /// The 11 torque units in display order.

@@ -5,12 +5,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitVolume {
+class TAL_EXPORT TalUnitVolume {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::volume; }
   /// The 33 volume units in display order.

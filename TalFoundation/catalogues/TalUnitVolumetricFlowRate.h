@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
 namespace tal {
 
-class TalUnitVolumetricFlowRate {
+class TAL_EXPORT TalUnitVolumetricFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::volumetricFlowRate; }
   /// The 14 volumetric flow rate units in display order.

@@ -6,9 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class DecodingError : public std::runtime_error {
+class TAL_EXPORT DecodingError : public std::runtime_error {
  public:
   enum class Kind : std::uint8_t {
     dataCorrupted,  ///< not JSON, or a value outside what the type can hold

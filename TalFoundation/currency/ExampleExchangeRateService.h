@@ -2,11 +2,12 @@
 // delivers the same fixed snapshot of 166 rates against the US dollar.
 #pragma once
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/IExchangeRateService.h"
 
 namespace tal {
 
-class ExampleExchangeRateService final : public IExchangeRateService {
+class TAL_EXPORT ExampleExchangeRateService final : public IExchangeRateService {
  public:
   /// Calls `completion` once, on the calling thread before returning, with
   /// the sample snapshot: base "USD", time 1775779352, no next-update time.

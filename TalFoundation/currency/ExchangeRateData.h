@@ -11,11 +11,12 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 
 namespace tal {
 
-class ExchangeRateData {
+class TAL_EXPORT ExchangeRateData {
  public:
   /// Currency code → amount of that currency equal to one unit of the base.
   /// Codes are whatever the source delivered.

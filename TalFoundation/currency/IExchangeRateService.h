@@ -7,6 +7,7 @@
 #include <functional>
 #include <variant>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/platform/Error.h"
 
@@ -15,7 +16,7 @@ namespace tal {
 /// What one fetch delivers: a snapshot, or the source's own error.
 using ExchangeRateResult = std::variant<ExchangeRateData, Error>;
 
-class IExchangeRateService {
+class TAL_EXPORT IExchangeRateService {
  public:
   using Completion = std::function<void(ExchangeRateResult)>;
 

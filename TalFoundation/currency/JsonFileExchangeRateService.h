@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/IExchangeRateService.h"
 
 namespace tal {
 
-class JsonFileExchangeRateService final : public IExchangeRateService {
+class TAL_EXPORT JsonFileExchangeRateService final : public IExchangeRateService {
  public:
   static constexpr std::string_view kErrorDomain = "JsonFileExchangeRateService";
   /// The file is missing, unreadable, or larger than kMaxFileSize.

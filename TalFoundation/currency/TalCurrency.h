@@ -12,9 +12,11 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalCurrency {
+class TAL_EXPORT TalCurrency {
  public:
   /// Ascending code order, the order of allCases and of the currency units.
   enum class Case : std::uint8_t {
@@ -234,9 +236,9 @@ inline constexpr TalCurrency TalCurrency::ZWG{Case::ZWG};
 /// The display name of `currency` in the locale named by `localeIdentifier`
 /// (an ICU or BCP 47 identifier such as "de_DE"); absent when the locale data
 /// has no name for it.
-[[nodiscard]] std::optional<std::string> currencyName(TalCurrency currency, std::string_view localeIdentifier);
+[[nodiscard]] TAL_EXPORT std::optional<std::string> currencyName(TalCurrency currency, std::string_view localeIdentifier);
 /// The same in the current locale.
-[[nodiscard]] std::optional<std::string> currencyName(TalCurrency currency);
+[[nodiscard]] TAL_EXPORT std::optional<std::string> currencyName(TalCurrency currency);
 
 }  // namespace tal
 

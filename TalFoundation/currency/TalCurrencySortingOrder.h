@@ -10,9 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalCurrencySortingOrder {
+class TAL_EXPORT TalCurrencySortingOrder {
  public:
   enum class Case : std::uint8_t {
     sortByCurrencyCode,

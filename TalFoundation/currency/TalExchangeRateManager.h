@@ -10,12 +10,13 @@
 #include <mutex>
 #include <optional>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/IExchangeRateService.h"
 #include "TalFoundation/platform/Error.h"
 
 namespace tal {
 
-class TalExchangeRateManager {
+class TAL_EXPORT TalExchangeRateManager {
  public:
   /// The one instance, made on first use, without a source.
   [[nodiscard]] static TalExchangeRateManager& shared();

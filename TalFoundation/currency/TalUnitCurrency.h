@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/currency/TalCurrency.h"
 #include "TalFoundation/units/TalUnit.h"
@@ -19,7 +20,7 @@ namespace tal {
 
 /// Class-level state shared by the process, guarded by one lock held only
 /// to copy or replace it: readers always see a whole list.
-class TalUnitCurrency {
+class TAL_EXPORT TalUnitCurrency {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::currency; }
 

@@ -8,52 +8,53 @@
 #include <optional>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 
 namespace tal {
 
 /// a + b of two texts; absent when either does not begin with a number.
-[[nodiscard]] std::optional<Decimal> add(std::string_view a, std::string_view b) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> add(std::string_view a, std::string_view b) noexcept;
 /// a − b of two texts; absent when either does not begin with a number.
-[[nodiscard]] std::optional<Decimal> subtract(std::string_view a, std::string_view b) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> subtract(std::string_view a, std::string_view b) noexcept;
 /// a × b of two texts; absent when either does not begin with a number.
-[[nodiscard]] std::optional<Decimal> multiply(std::string_view a, std::string_view b) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> multiply(std::string_view a, std::string_view b) noexcept;
 /// a ÷ b of two texts; absent when either does not begin with a number or b is zero.
-[[nodiscard]] std::optional<Decimal> divide(std::string_view a, std::string_view b) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> divide(std::string_view a, std::string_view b) noexcept;
 
-[[nodiscard]] Decimal add(const Decimal& a, const Decimal& b) noexcept;
-[[nodiscard]] Decimal subtract(const Decimal& a, const Decimal& b) noexcept;
-[[nodiscard]] Decimal multiply(const Decimal& a, const Decimal& b) noexcept;
+[[nodiscard]] TAL_EXPORT Decimal add(const Decimal& a, const Decimal& b) noexcept;
+[[nodiscard]] TAL_EXPORT Decimal subtract(const Decimal& a, const Decimal& b) noexcept;
+[[nodiscard]] TAL_EXPORT Decimal multiply(const Decimal& a, const Decimal& b) noexcept;
 /// Absent when b is zero.
-[[nodiscard]] std::optional<Decimal> divide(const Decimal& a, const Decimal& b) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> divide(const Decimal& a, const Decimal& b) noexcept;
 
 /// value × value × … (n factors, each product rounded), 1 for n = 0 and 0
 /// for a negative n. Beyond 4096 factors the power is taken by squaring,
 /// within one unit of the 38th digit.
-[[nodiscard]] Decimal power(const Decimal& value, std::int64_t n) noexcept;
+[[nodiscard]] TAL_EXPORT Decimal power(const Decimal& value, std::int64_t n) noexcept;
 
 /// Finite and not NaN.
-[[nodiscard]] bool isValidForComputation(const Decimal& value) noexcept;
+[[nodiscard]] TAL_EXPORT bool isValidForComputation(const Decimal& value) noexcept;
 /// Neither infinite nor NaN.
-[[nodiscard]] bool isValidForComputation(double value) noexcept;
+[[nodiscard]] TAL_EXPORT bool isValidForComputation(double value) noexcept;
 
 /// Whether the value's decimal expansion is taken to end: false for a long
 /// fraction with a repeating 12-digit tail or made of one digit only.
-[[nodiscard]] bool isFiniteDecimal(const Decimal& value);
+[[nodiscard]] TAL_EXPORT bool isFiniteDecimal(const Decimal& value);
 
 /// Whether the value has to be shown in scientific notation: below the
 /// minimum, at or above the maximum, or vanishing at `maxFractionDigits`
 /// fraction digits (a negative count counts as 0). Never for zero.
-[[nodiscard]] bool shouldUseScientificNotation(const Decimal& value, int maxFractionDigits,
+[[nodiscard]] TAL_EXPORT bool shouldUseScientificNotation(const Decimal& value, int maxFractionDigits,
                                                const std::optional<Decimal>& minThreshold = std::nullopt,
                                                const std::optional<Decimal>& maxThreshold = std::nullopt) noexcept;
 
 /// The nearest double; absent for NaN, for values beyond the double range,
 /// and for nonzero values that would become 0.
-[[nodiscard]] std::optional<double> toDouble(const Decimal& value) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<double> toDouble(const Decimal& value) noexcept;
 
 /// The double's 15 significant digits ("%.15g") as a decimal: 0.1 → 0.1.
 /// Absent for infinities and NaN.
-[[nodiscard]] std::optional<Decimal> toExactDecimal(double value) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> toExactDecimal(double value) noexcept;
 
 }  // namespace tal

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/numbertext/Locale.h"
 #include "TalFoundation/platform/Decimal.h"
 
@@ -22,15 +23,15 @@ namespace tal {
 /// The text with each of the locale's ten digits (as a character of its own)
 /// made the Western digit and each "٫" (U+066B) made "."; everything else,
 /// the Arabic thousands separator U+066C included, is copied.
-[[nodiscard]] std::string convertEastArabicNumbersToEnglish(std::string_view text, const Locale& locale);
+[[nodiscard]] TAL_EXPORT std::string convertEastArabicNumbersToEnglish(std::string_view text, const Locale& locale);
 /// As above with the current locale.
-[[nodiscard]] std::string convertEastArabicNumbersToEnglish(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::string convertEastArabicNumbersToEnglish(std::string_view text);
 
 /// The text with each Western digit made the locale's digit and each "."
 /// made "٫" (U+066B), even in a Latin-digit locale.
-[[nodiscard]] std::string convertEnglishNumbersToEastArabic(std::string_view text, const Locale& locale);
+[[nodiscard]] TAL_EXPORT std::string convertEnglishNumbersToEastArabic(std::string_view text, const Locale& locale);
 /// As above with the current locale.
-[[nodiscard]] std::string convertEnglishNumbersToEastArabic(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::string convertEnglishNumbersToEastArabic(std::string_view text);
 
 /// The converted text read as a number of type T (Decimal or double):
 /// - Decimal: the number the converted text begins with (Decimal::fromString);
@@ -55,8 +56,8 @@ std::optional<double> toDoubleFromEastArabic<double>(std::string_view text, cons
 
 /// The converted text as a whole number: an optional "+" or "-" and Western
 /// digits, nothing else; absent for any other text and beyond 64 bits.
-[[nodiscard]] std::optional<std::int64_t> toIntFromEastArabic(std::string_view text, const Locale& locale);
+[[nodiscard]] TAL_EXPORT std::optional<std::int64_t> toIntFromEastArabic(std::string_view text, const Locale& locale);
 /// As above with the current locale.
-[[nodiscard]] std::optional<std::int64_t> toIntFromEastArabic(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::optional<std::int64_t> toIntFromEastArabic(std::string_view text);
 
 }  // namespace tal

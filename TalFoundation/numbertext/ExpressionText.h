@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/numbertext/NumberFormatter.h"
 
 namespace tal {
@@ -24,18 +25,18 @@ namespace tal {
 /// *10^ made E, Arabic operator words made symbols (زائد → +, أكبر أو يساوي →
 /// >=, في الألف → ‰, جذر → sqrt, …), white space collapsed to single spaces
 /// and trimmed, and ٫ ٬ ٪ ؉ made . , % ‰. Any text gives a result.
-[[nodiscard]] std::string easternArabicToWestern(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::string easternArabicToWestern(std::string_view text);
 
 /// Only the digits and the signs: both Arabic digit sets made Western and
 /// ÷ × − made / * -. Words and separators are left as they are.
-[[nodiscard]] std::string westernStandard(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::string westernStandard(std::string_view text);
 
 /// The text with each listed number text replaced, everywhere and in list
 /// order, by `formatter`'s writing of it. A number text that does not begin
 /// with a number (Decimal::fromString), or that the formatter cannot write,
 /// is skipped; an empty list gives the text unchanged. An empty number text
 /// is skipped too, as it cannot be found.
-[[nodiscard]] std::string localizedDigits(std::string_view text, std::span<const std::string> numbers,
+[[nodiscard]] TAL_EXPORT std::string localizedDigits(std::string_view text, std::span<const std::string> numbers,
                                           const NumberFormatter& formatter);
 
 }  // namespace tal

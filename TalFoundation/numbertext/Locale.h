@@ -10,11 +10,13 @@
 #include <string_view>
 #include <utility>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
 /// A locale named by its ICU identifier ("ar_SA", "hi_IN@numbers=deva").
 /// A plain value: properties are read from ICU's locale data at each call.
-class Locale {
+class TAL_EXPORT Locale {
  public:
   /// The locale of `identifier`. BCP 47 tags ("ar-SA") are read too and
   /// stored in ICU's form ("ar_SA"). Text ICU cannot make sense of is kept

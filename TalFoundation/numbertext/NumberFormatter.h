@@ -14,6 +14,7 @@
 #include <string_view>
 #include <utility>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/numbertext/Locale.h"
 #include "TalFoundation/platform/Decimal.h"
 
@@ -24,7 +25,7 @@ namespace tal {
 /// change one property; the ICU formatter is rebuilt at the next use.
 /// Formatting is const and safe from several threads at once; setters are
 /// not safe concurrently with any other use of the same object.
-class NumberFormatter {
+class TAL_EXPORT NumberFormatter {
  public:
   /// Largest fraction digit count ICU accepts; larger settings are cut to it.
   static constexpr int kMaxFractionDigits = 999;
@@ -108,13 +109,13 @@ class NumberFormatter {
 
 /// A new decimal-style formatter for the current locale, left at the
 /// locale's defaults for the caller to configure.
-[[nodiscard]] NumberFormatter TalDecimalNumberFormatter();
+[[nodiscard]] TAL_EXPORT NumberFormatter TalDecimalNumberFormatter();
 
 /// The whole number in plain digits without grouping: Western digits, or the
 /// Arabic-Indic digits of ar_SA when the locale's numbering system is
 /// "arab" or "arabext". Negative numbers carry that locale's minus sign.
-[[nodiscard]] std::string localizedNumberFormatString(std::int64_t value, const Locale& locale);
+[[nodiscard]] TAL_EXPORT std::string localizedNumberFormatString(std::int64_t value, const Locale& locale);
 /// As above for the current locale.
-[[nodiscard]] std::string localizedNumberFormatString(std::int64_t value);
+[[nodiscard]] TAL_EXPORT std::string localizedNumberFormatString(std::int64_t value);
 
 }  // namespace tal

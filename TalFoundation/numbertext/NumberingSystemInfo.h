@@ -10,11 +10,12 @@
 #include <string_view>
 #include <utility>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/numbertext/Locale.h"
 
 namespace tal {
 
-class NumberingSystemInfo {
+class TAL_EXPORT NumberingSystemInfo {
  public:
   /// Ten digits, zero to nine, each one character of UTF-8.
   using Digits = std::array<std::string, 10>;

@@ -11,9 +11,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalDecimalPlace {
+class TAL_EXPORT TalDecimalPlace {
  public:
   enum class Case : std::uint8_t { _0, _1, _2, _3, _4, _5, _6, _7, _8, _9, _10, _11, _12, _13, _14 };
 

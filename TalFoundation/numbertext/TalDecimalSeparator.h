@@ -12,9 +12,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalDecimalSeparator {
+class TAL_EXPORT TalDecimalSeparator {
  public:
   enum class Case : std::uint8_t { dot, comma, arabicDecimalSeparator };
 

@@ -12,9 +12,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalDigitGroupingSize {
+class TAL_EXPORT TalDigitGroupingSize {
  public:
   enum class Case : std::uint8_t { _2, _3, _4 };
 

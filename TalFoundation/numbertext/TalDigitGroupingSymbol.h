@@ -13,9 +13,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalDigitGroupingSymbol {
+class TAL_EXPORT TalDigitGroupingSymbol {
  public:
   enum class Case : std::uint8_t { noSymbol, dot, comma, space, apostrophe, arabicThousandsSeparator, arabicComma };
 

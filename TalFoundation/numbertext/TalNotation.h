@@ -13,9 +13,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalNotation {
+class TAL_EXPORT TalNotation {
  public:
   enum class Case : std::uint8_t { normal, fixed, scientific, engineer };
 

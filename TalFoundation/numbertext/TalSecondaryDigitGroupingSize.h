@@ -12,9 +12,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalSecondaryDigitGroupingSize {
+class TAL_EXPORT TalSecondaryDigitGroupingSize {
  public:
   enum class Case : std::uint8_t { _0, _2, _3, _4 };
 

@@ -17,12 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/numbertext/Locale.h"
 
 namespace tal {
 
 /// A range of UTF-16 code units, as NSRange: start and length.
-struct TextRange {
+struct TAL_EXPORT TextRange {
   std::size_t location = 0;
   std::size_t length = 0;
 
@@ -51,37 +52,37 @@ enum class SearchOptions : std::uint8_t {
 /// The words of the text in order, found with ICU's word breaks for the
 /// current locale (dictionary-based for Chinese, Japanese, Thai, …); spaces
 /// and punctuation are not words. Empty when there is none.
-[[nodiscard]] std::vector<std::string> tokenize(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::vector<std::string> tokenize(std::string_view text);
 /// As above with the word breaks of `locale`.
-[[nodiscard]] std::vector<std::string> tokenize(std::string_view text, const Locale& locale);
+[[nodiscard]] TAL_EXPORT std::vector<std::string> tokenize(std::string_view text, const Locale& locale);
 
 /// "U+" and the upper-case hexadecimal value of each code point, without
 /// leading zeros: "A€" gives U+41, U+20AC.
-[[nodiscard]] std::vector<std::string> getUnicodeCodePoints(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::vector<std::string> getUnicodeCodePoints(std::string_view text);
 
 /// Every occurrence of `target`, compared byte for byte, replaced by
 /// `replacement`, left to right without overlaps. An empty target changes
 /// nothing.
-[[nodiscard]] std::string replace(std::string_view text, std::string_view target, std::string_view replacement);
+[[nodiscard]] TAL_EXPORT std::string replace(std::string_view text, std::string_view target, std::string_view replacement);
 /// Every "{0}" replaced by `with`.
-[[nodiscard]] std::string replaceSome(std::string_view text, std::string_view with);
+[[nodiscard]] TAL_EXPORT std::string replaceSome(std::string_view text, std::string_view with);
 
 /// The text has at least one character (any byte counts).
-[[nodiscard]] bool isNotEmpty(std::string_view text) noexcept;
+[[nodiscard]] TAL_EXPORT bool isNotEmpty(std::string_view text) noexcept;
 /// Empty, or only spaces and tabs (Unicode space separators and U+0009);
 /// a line break is not white space here.
-[[nodiscard]] bool isEmptyOrWhiteSpace(std::string_view text);
+[[nodiscard]] TAL_EXPORT bool isEmptyOrWhiteSpace(std::string_view text);
 
 /// The number of user-perceived characters (grapheme clusters).
-[[nodiscard]] std::size_t characterCount(std::string_view text);
+[[nodiscard]] TAL_EXPORT std::size_t characterCount(std::string_view text);
 /// The characters from `fromOffset` through `to`, both included, counted in
 /// user-perceived characters; from = to + 1 gives "". Absent unless
 /// 0 <= from <= to + 1 <= characterCount(text).
-[[nodiscard]] std::optional<std::string> substring(std::string_view text, std::int64_t fromOffset, std::int64_t to);
+[[nodiscard]] TAL_EXPORT std::optional<std::string> substring(std::string_view text, std::int64_t fromOffset, std::int64_t to);
 
 /// The whole text: location 0, length in UTF-16 units (an emoji outside the
 /// BMP counts 2).
-[[nodiscard]] TextRange textRange(std::string_view text);
+[[nodiscard]] TAL_EXPORT TextRange textRange(std::string_view text);
 
 /// All non-overlapping occurrences, each search starting where the last
 /// match ended (one character further after an empty regular-expression
@@ -89,22 +90,22 @@ enum class SearchOptions : std::uint8_t {
 /// dotless i). An empty target, or an invalid regular expression, finds
 /// nothing. Outside literal mode a match never splits a user-perceived
 /// character.
-[[nodiscard]] std::vector<TextRange> ranges(std::string_view text, std::string_view target,
+[[nodiscard]] TAL_EXPORT std::vector<TextRange> ranges(std::string_view text, std::string_view target,
                                             SearchOptions options = SearchOptions::none,
                                             const std::optional<Locale>& locale = std::nullopt);
 /// UTF-16 offset of the start of the first occurrence; absent when none.
-[[nodiscard]] std::optional<std::size_t> talindex(std::string_view text, std::string_view target,
+[[nodiscard]] TAL_EXPORT std::optional<std::size_t> talindex(std::string_view text, std::string_view target,
                                                   SearchOptions options = SearchOptions::none);
 /// UTF-16 offset of the end of the first occurrence; absent when none.
-[[nodiscard]] std::optional<std::size_t> talendIndex(std::string_view text, std::string_view target,
+[[nodiscard]] TAL_EXPORT std::optional<std::size_t> talendIndex(std::string_view text, std::string_view target,
                                                      SearchOptions options = SearchOptions::none);
 /// All occurrences left to right: after a match the search goes on from its
 /// end, after an empty one from the next character. "aa" in "aaaa" gives
 /// {0, 2} and {2, 2}.
-[[nodiscard]] std::vector<TextRange> talranges(std::string_view text, std::string_view target,
+[[nodiscard]] TAL_EXPORT std::vector<TextRange> talranges(std::string_view text, std::string_view target,
                                                SearchOptions options = SearchOptions::none);
 /// The locations of talranges().
-[[nodiscard]] std::vector<std::size_t> talindices(std::string_view text, std::string_view target,
+[[nodiscard]] TAL_EXPORT std::vector<std::size_t> talindices(std::string_view text, std::string_view target,
                                                   SearchOptions options = SearchOptions::none);
 
 }  // namespace tal

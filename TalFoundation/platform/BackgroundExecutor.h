@@ -4,10 +4,12 @@
 
 #include <functional>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// Runs `work` on the shared pool. Work posted while the process exits may
 /// not run.
-void runInBackground(std::function<void()> work);
+TAL_EXPORT void runInBackground(std::function<void()> work);
 
 }  // namespace tal::platform

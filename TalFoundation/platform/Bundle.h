@@ -15,9 +15,11 @@
 #include <variant>
 #include <vector>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
-class Bundle {
+class TAL_EXPORT Bundle {
  public:
   /// An array, dictionary or null: a value that is present but not text.
   struct Structured {

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// sRGB components and opacity, nominally 0...1; values outside are kept
 /// as given (the extended sRGB range).
-struct RGBA {
+struct TAL_EXPORT RGBA {
   double red = 0.0;
   double green = 0.0;
   double blue = 0.0;
@@ -19,7 +21,7 @@ struct RGBA {
   friend constexpr bool operator==(const RGBA&, const RGBA&) noexcept = default;
 };
 
-class Color {
+class TAL_EXPORT Color {
  public:
   /// The toolkit colours that change with the appearance.
   enum class Named : std::uint8_t {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/detail/DecimalParse.h"
 
 namespace tal::platform {
@@ -24,7 +25,7 @@ namespace tal::platform {
 /// half to even. Division by zero, NaN operands and results beyond
 /// 1E+999999 give NaN; results below 1E-999999 give zero. Nothing throws,
 /// traps or allocates. Zero carries no sign.
-class Decimal {
+class TAL_EXPORT Decimal {
  public:
   static constexpr int kMaxDigits = detail::kMaxDigits;
   /// Largest and smallest power of ten of a leading digit.
@@ -93,11 +94,11 @@ class Decimal {
   }
   constexpr Decimal operator+() const noexcept { return *this; }
 
-  friend Decimal operator+(const Decimal& a, const Decimal& b) noexcept;
-  friend Decimal operator-(const Decimal& a, const Decimal& b) noexcept;
-  friend Decimal operator*(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT Decimal operator+(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT Decimal operator-(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT Decimal operator*(const Decimal& a, const Decimal& b) noexcept;
   /// NaN for a zero divisor.
-  friend Decimal operator/(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT Decimal operator/(const Decimal& a, const Decimal& b) noexcept;
   Decimal& operator+=(const Decimal& other) noexcept { return *this = *this + other; }
   Decimal& operator-=(const Decimal& other) noexcept { return *this = *this - other; }
   Decimal& operator*=(const Decimal& other) noexcept { return *this = *this * other; }
@@ -119,12 +120,12 @@ class Decimal {
 
   /// x^n for whole n >= 0 (x^0 = 1). Exact when the exact power has at most
   /// 38 digits, otherwise within one unit of the 38th digit. NaN for n < 0.
-  friend Decimal pow(const Decimal& x, std::int64_t n) noexcept;
+  friend TAL_EXPORT Decimal pow(const Decimal& x, std::int64_t n) noexcept;
 
   /// By value: 1.5 == 1.50. NaN is unequal to everything, itself included.
-  friend bool operator==(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT bool operator==(const Decimal& a, const Decimal& b) noexcept;
   /// Unordered when either side is NaN.
-  friend std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept;
+  friend TAL_EXPORT std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept;
 
   /// Plain notation without exponent or trailing fraction zeros: "1000",
   /// "1.5", "-0.00001", "0", "NaN".
@@ -160,7 +161,7 @@ class Decimal {
   bool nan_ = false;
 };
 
-std::ostream& operator<<(std::ostream& os, const Decimal& value);
+TAL_EXPORT std::ostream& operator<<(std::ostream& os, const Decimal& value);
 
 inline namespace literals {
 /// Exact decimal literal for tables: 0.3048_dec is exactly 0.3048. A
@@ -182,7 +183,10 @@ consteval Decimal operator""_dec(const char* text, std::size_t length) {
 
 namespace tal {
 using platform::Decimal;
-using namespace platform::literals;
+/// The _dec literal, for `using namespace tal::literals;` (or tal).
+inline namespace literals {
+using platform::literals::operator""_dec;
+}  // namespace literals
 }  // namespace tal
 
 template <>

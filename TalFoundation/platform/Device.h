@@ -9,13 +9,15 @@
 #include <string>
 #include <utility>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// The kind of interface the device offers.
 enum class UserInterfaceIdiom : std::uint8_t { unspecified, phone, pad, tv, carPlay, mac, vision };
 
 /// Width and height in points, as the screen is currently held.
-struct ScreenSize {
+struct TAL_EXPORT ScreenSize {
   double width = 0.0;
   double height = 0.0;
 
@@ -23,7 +25,7 @@ struct ScreenSize {
 };
 
 /// The operating system's version; 0.0 when unknown.
-struct SystemVersion {
+struct TAL_EXPORT SystemVersion {
   int major = 0;
   int minor = 0;
 
@@ -31,7 +33,7 @@ struct SystemVersion {
 };
 
 /// Everything the library asks of a device, at one moment.
-struct DeviceFacts {
+struct TAL_EXPORT DeviceFacts {
   UserInterfaceIdiom idiom = UserInterfaceIdiom::unspecified;
   std::string modelName = "Desktop";
   ScreenSize mainScreen{1280.0, 800.0};
@@ -42,7 +44,7 @@ struct DeviceFacts {
 
 /// The current device. Implementations answer on the calling thread and
 /// must be safe to call from any thread.
-class Device {
+class TAL_EXPORT Device {
  public:
   virtual ~Device() = default;
 
@@ -58,7 +60,7 @@ class Device {
 };
 
 /// A device that always reports the same facts.
-class FixedDevice final : public Device {
+class TAL_EXPORT FixedDevice final : public Device {
  public:
   /// The unknown desktop: unspecified idiom, model "Desktop", a 1280 × 800
   /// point screen, system version unknown.

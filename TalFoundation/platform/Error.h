@@ -5,9 +5,11 @@
 
 #include <string>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
-struct Error {
+struct TAL_EXPORT Error {
   std::string domain;
   int code = 0;
   std::string localizedDescription;

@@ -11,11 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// An absolute address "scheme:[//host]path[?query][#fragment]", kept as
 /// the text it was made from.
-class URL {
+class TAL_EXPORT URL {
  public:
   /// Absent unless `text` begins with a scheme (a letter, then letters,
   /// digits, "+", "-" or ".") and ":", and holds no space or control
@@ -49,7 +51,7 @@ class URL {
 
 /// Opens addresses. Called on the main queue; implementations decide
 /// themselves what opening means on their desktop.
-class LinkOpener {
+class TAL_EXPORT LinkOpener {
  public:
   virtual ~LinkOpener() = default;
 
@@ -64,7 +66,7 @@ class LinkOpener {
 };
 
 /// Keeps every address it is asked to open, in order; safe from any thread.
-class RecordingLinkOpener final : public LinkOpener {
+class TAL_EXPORT RecordingLinkOpener final : public LinkOpener {
  public:
   void open(const URL& url) override;
 

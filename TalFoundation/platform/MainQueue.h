@@ -9,9 +9,11 @@
 #include <functional>
 #include <memory>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
-class MainQueue {
+class TAL_EXPORT MainQueue {
  public:
   enum class Mode : std::uint8_t {
     ownThread,   ///< a thread of the queue's own runs the work, started on first need

@@ -5,13 +5,14 @@
 
 #include <optional>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Unit.h"
 
 namespace tal::platform {
 
 /// A value in a unit. Holds the unit by reference: the unit must outlive the
 /// measurement (the class-level units live for the whole process).
-class Measurement {
+class TAL_EXPORT Measurement {
  public:
   constexpr Measurement(double value, const Unit& unit) noexcept : value_(value), unit_(&unit) {}
 

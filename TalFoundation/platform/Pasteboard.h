@@ -13,12 +13,14 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// One item: its representations as bytes, by type identifier.
 using PasteboardItem = std::map<std::string, std::string, std::less<>>;
 
-class Pasteboard {
+class TAL_EXPORT Pasteboard {
  public:
   /// The type identifier of UTF-8 plain text.
   static constexpr std::string_view kPlainTextType = "public.utf8-plain-text";
@@ -53,7 +55,7 @@ class Pasteboard {
 };
 
 /// A pasteboard in memory; safe to use from any thread.
-class InMemoryPasteboard final : public Pasteboard {
+class TAL_EXPORT InMemoryPasteboard final : public Pasteboard {
  public:
   [[nodiscard]] std::vector<PasteboardItem> items() const override;
   void setItems(std::vector<PasteboardItem> items) override;

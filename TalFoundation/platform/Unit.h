@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal::platform {
 
 /// The platform's dimension classes, one per quantity, in alphabetical order
@@ -39,10 +41,10 @@ enum class Dimension {
 inline constexpr std::size_t kDimensionCount = 20;
 
 /// Every dimension, in declaration order.
-[[nodiscard]] std::span<const Dimension> allDimensions() noexcept;
+[[nodiscard]] TAL_EXPORT std::span<const Dimension> allDimensions() noexcept;
 
 /// The platform class name, e.g. "NSUnitLength".
-[[nodiscard]] std::string_view dimensionName(Dimension dimension) noexcept;
+[[nodiscard]] TAL_EXPORT std::string_view dimensionName(Dimension dimension) noexcept;
 
 /// How a unit's value relates to its class's base unit.
 enum class Conversion {
@@ -58,7 +60,7 @@ enum class Conversion {
 /// process, so callers compare them by address; a caller may make its own
 /// (the platform lets apps define units of a dimension class) and keep it
 /// alive for as long as it is used.
-class Unit {
+class TAL_EXPORT Unit {
  public:
   constexpr Unit(Dimension dimension, std::string_view memberName, std::string_view symbol, double coefficient,
                  double offset = 0.0, Conversion conversion = Conversion::linear) noexcept
@@ -108,22 +110,22 @@ class Unit {
 
 /// The class-level units of one dimension class, in alphabetical order of
 /// member name.
-[[nodiscard]] std::span<const Unit> allUnits(Dimension dimension) noexcept;
+[[nodiscard]] TAL_EXPORT std::span<const Unit> allUnits(Dimension dimension) noexcept;
 
 /// The unit the class's coefficients are relative to.
-[[nodiscard]] const Unit& baseUnit(Dimension dimension) noexcept;
+[[nodiscard]] TAL_EXPORT const Unit& baseUnit(Dimension dimension) noexcept;
 
 // One struct per platform class, one accessor per class-level unit. Each
 // returns the same object on every call, from any thread.
 
 /// NSUnitAcceleration: base unit metersPerSecondSquared.
-struct UnitAcceleration {
+struct TAL_EXPORT UnitAcceleration {
   static const Unit& gravity() noexcept;
   static const Unit& metersPerSecondSquared() noexcept;
 };
 
 /// NSUnitAngle: base unit degrees.
-struct UnitAngle {
+struct TAL_EXPORT UnitAngle {
   static const Unit& arcMinutes() noexcept;
   static const Unit& arcSeconds() noexcept;
   static const Unit& degrees() noexcept;
@@ -133,7 +135,7 @@ struct UnitAngle {
 };
 
 /// NSUnitArea: base unit squareMeters.
-struct UnitArea {
+struct TAL_EXPORT UnitArea {
   static const Unit& acres() noexcept;
   static const Unit& hectares() noexcept;
   static const Unit& squareCentimeters() noexcept;
@@ -149,13 +151,13 @@ struct UnitArea {
 };
 
 /// NSUnitConcentrationMass: base unit gramsPerLiter.
-struct UnitConcentrationMass {
+struct TAL_EXPORT UnitConcentrationMass {
   static const Unit& gramsPerLiter() noexcept;
   static const Unit& milligramsPerDeciliter() noexcept;
 };
 
 /// NSUnitDuration: base unit seconds.
-struct UnitDuration {
+struct TAL_EXPORT UnitDuration {
   static const Unit& hours() noexcept;
   static const Unit& microseconds() noexcept;
   static const Unit& milliseconds() noexcept;
@@ -166,7 +168,7 @@ struct UnitDuration {
 };
 
 /// NSUnitElectricCharge: base unit coulombs.
-struct UnitElectricCharge {
+struct TAL_EXPORT UnitElectricCharge {
   static const Unit& ampereHours() noexcept;
   static const Unit& coulombs() noexcept;
   static const Unit& kiloampereHours() noexcept;
@@ -176,7 +178,7 @@ struct UnitElectricCharge {
 };
 
 /// NSUnitElectricCurrent: base unit amperes.
-struct UnitElectricCurrent {
+struct TAL_EXPORT UnitElectricCurrent {
   static const Unit& amperes() noexcept;
   static const Unit& kiloamperes() noexcept;
   static const Unit& megaamperes() noexcept;
@@ -185,7 +187,7 @@ struct UnitElectricCurrent {
 };
 
 /// NSUnitElectricPotentialDifference: base unit volts.
-struct UnitElectricPotentialDifference {
+struct TAL_EXPORT UnitElectricPotentialDifference {
   static const Unit& kilovolts() noexcept;
   static const Unit& megavolts() noexcept;
   static const Unit& microvolts() noexcept;
@@ -194,7 +196,7 @@ struct UnitElectricPotentialDifference {
 };
 
 /// NSUnitElectricResistance: base unit ohms.
-struct UnitElectricResistance {
+struct TAL_EXPORT UnitElectricResistance {
   static const Unit& kiloohms() noexcept;
   static const Unit& megaohms() noexcept;
   static const Unit& microohms() noexcept;
@@ -203,7 +205,7 @@ struct UnitElectricResistance {
 };
 
 /// NSUnitFrequency: base unit hertz.
-struct UnitFrequency {
+struct TAL_EXPORT UnitFrequency {
   static const Unit& gigahertz() noexcept;
   static const Unit& hertz() noexcept;
   static const Unit& kilohertz() noexcept;
@@ -215,19 +217,19 @@ struct UnitFrequency {
 };
 
 /// NSUnitFuelEfficiency: base unit litersPer100Kilometers.
-struct UnitFuelEfficiency {
+struct TAL_EXPORT UnitFuelEfficiency {
   static const Unit& litersPer100Kilometers() noexcept;
   static const Unit& milesPerGallon() noexcept;
   static const Unit& milesPerImperialGallon() noexcept;
 };
 
 /// NSUnitIlluminance: base unit lux.
-struct UnitIlluminance {
+struct TAL_EXPORT UnitIlluminance {
   static const Unit& lux() noexcept;
 };
 
 /// NSUnitInformationStorage: base unit bits.
-struct UnitInformationStorage {
+struct TAL_EXPORT UnitInformationStorage {
   static const Unit& bits() noexcept;
   static const Unit& bytes() noexcept;
   static const Unit& exabits() noexcept;
@@ -265,7 +267,7 @@ struct UnitInformationStorage {
 };
 
 /// NSUnitLength: base unit meters.
-struct UnitLength {
+struct TAL_EXPORT UnitLength {
   static const Unit& astronomicalUnits() noexcept;
   static const Unit& centimeters() noexcept;
   static const Unit& decameters() noexcept;
@@ -291,7 +293,7 @@ struct UnitLength {
 };
 
 /// NSUnitMass: base unit kilograms.
-struct UnitMass {
+struct TAL_EXPORT UnitMass {
   static const Unit& carats() noexcept;
   static const Unit& centigrams() noexcept;
   static const Unit& decigrams() noexcept;
@@ -311,7 +313,7 @@ struct UnitMass {
 };
 
 /// NSUnitPower: base unit watts.
-struct UnitPower {
+struct TAL_EXPORT UnitPower {
   static const Unit& femtowatts() noexcept;
   static const Unit& gigawatts() noexcept;
   static const Unit& horsepower() noexcept;
@@ -326,7 +328,7 @@ struct UnitPower {
 };
 
 /// NSUnitPressure: base unit newtonsPerMetersSquared.
-struct UnitPressure {
+struct TAL_EXPORT UnitPressure {
   static const Unit& bars() noexcept;
   static const Unit& gigapascals() noexcept;
   static const Unit& hectopascals() noexcept;
@@ -340,7 +342,7 @@ struct UnitPressure {
 };
 
 /// NSUnitSpeed: base unit metersPerSecond.
-struct UnitSpeed {
+struct TAL_EXPORT UnitSpeed {
   static const Unit& kilometersPerHour() noexcept;
   static const Unit& knots() noexcept;
   static const Unit& metersPerSecond() noexcept;
@@ -348,14 +350,14 @@ struct UnitSpeed {
 };
 
 /// NSUnitTemperature: base unit kelvin.
-struct UnitTemperature {
+struct TAL_EXPORT UnitTemperature {
   static const Unit& celsius() noexcept;
   static const Unit& fahrenheit() noexcept;
   static const Unit& kelvin() noexcept;
 };
 
 /// NSUnitVolume: base unit liters.
-struct UnitVolume {
+struct TAL_EXPORT UnitVolume {
   static const Unit& acreFeet() noexcept;
   static const Unit& centiliters() noexcept;
   static const Unit& cubicCentimeters() noexcept;

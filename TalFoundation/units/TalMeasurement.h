@@ -8,12 +8,13 @@
 #include <optional>
 #include <span>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalUnit.h"
 
 namespace tal {
 
-class TalMeasurement {
+class TAL_EXPORT TalMeasurement {
  public:
   /// `value` in `from` expressed in `to`. Absent for units of different
   /// categories (and where a temperature or angle conversion has no result);

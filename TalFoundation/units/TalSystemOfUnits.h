@@ -8,9 +8,11 @@
 #include <optional>
 #include <span>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalSystemOfUnits {
+class TAL_EXPORT TalSystemOfUnits {
  public:
   enum class Case : std::uint8_t {
     si,

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalSystemOfUnits.h"
 #include "TalFoundation/units/TalUnitCategory.h"
@@ -26,7 +27,7 @@ class Unit;
 
 /// One unit. Copies are cheap and share the same immutable fields.
 /// Two units are equal when their categories and symbols are equal.
-class TalUnit {
+class TAL_EXPORT TalUnit {
  public:
   /// Every field but the two derived ones: `id` is the category's raw value,
   /// "_" and the symbol; `symbolNeedLocalized` is whether `symbolKey` is

@@ -11,11 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
 class TalUnit;
 
-class TalUnitCategory {
+class TAL_EXPORT TalUnitCategory {
  public:
   /// Declaration order is the order of allCases and the case's ordinal.
   enum class Case : std::uint8_t {

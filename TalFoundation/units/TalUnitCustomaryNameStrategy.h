@@ -8,9 +8,11 @@
 #include <functional>
 #include <span>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalUnitCustomaryNameStrategy {
+class TAL_EXPORT TalUnitCustomaryNameStrategy {
  public:
   enum class Case : std::uint8_t { general, thatSameAsDisplayName };
 

@@ -9,9 +9,11 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class TalUnitRegion {
+class TAL_EXPORT TalUnitRegion {
  public:
   enum class Case : std::uint8_t { USA, GBR, CHN, HKG, TWN, MAC };
 

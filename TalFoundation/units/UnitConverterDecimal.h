@@ -3,11 +3,12 @@
 // objects of their own.
 #pragma once
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 
 namespace tal {
 
-class UnitConverterDecimal {
+class TAL_EXPORT UnitConverterDecimal {
  public:
   explicit UnitConverterDecimal(Decimal coefficient) noexcept : coefficient_(coefficient) {}
 
