@@ -123,13 +123,13 @@ TAL_EXPORT void tal_unit_free(tal_unit* unit);
 /// `category` is a raw value or display name (any case) to look only there,
 /// or NULL for any. NULL text or out: INVALID_ARGUMENT; a category that
 /// names none: UNKNOWN_CATEGORY; no unit fits: UNKNOWN_UNIT.
-tal_status tal_unit_find(const char* text, const char* category, tal_unit** out);
+TAL_EXPORT tal_status tal_unit_find(const char* text, const char* category, tal_unit** out);
 
 /// Units for a search box: at most `limit` units whose name, symbol or
 /// alias equals, contains or nearly matches `text`, best first (exact, whole
 /// word, prefix, substring, small typos). The list may be empty. NULL
 /// argument: INVALID_ARGUMENT.
-tal_status tal_unit_search(const char* text, size_t limit, tal_unit_list** out);
+TAL_EXPORT tal_status tal_unit_search(const char* text, size_t limit, tal_unit_list** out);
 
 /// Reads and converts a phrase: "1.5 km to mi", "1.5km in mi",
 /// "5 ft 11 in to cm", "١٫٥ km mi". The result, in the target unit, goes to
@@ -139,7 +139,7 @@ tal_status tal_unit_search(const char* text, size_t limit, tal_unit_list** out);
 /// that is no unit, or a currency code without exchange rates installed:
 /// UNKNOWN_UNIT; units of different categories: NOT_CONVERTIBLE; result
 /// NaN: NAN.
-tal_status tal_convert_phrase(const char* phrase, char** out, char** error_message);
+TAL_EXPORT tal_status tal_convert_phrase(const char* phrase, char** out, char** error_message);
 
 /* ---- Conversion ------------------------------------------------------- */
 
@@ -225,7 +225,7 @@ TAL_EXPORT void tal_rates_free(tal_rates* rates);
 /// NULL `results` with a nonzero count: INVALID_ARGUMENT; value not a
 /// number: PARSE; `from_id` unknown: UNKNOWN_UNIT. On failure every entry
 /// of `results` is NULL.
-tal_status tal_convert_to_list(const char* value, const char* from_id, const tal_unit_list* to, char** results,
+TAL_EXPORT tal_status tal_convert_to_list(const char* value, const char* from_id, const tal_unit_list* to, char** results,
                                size_t count);
 
 #ifdef __cplusplus

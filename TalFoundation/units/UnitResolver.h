@@ -20,6 +20,7 @@
 #include <variant>
 #include <vector>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
@@ -39,20 +40,20 @@ enum class UnitMatchKind : std::uint8_t {
 };
 
 /// One reading of a text.
-struct UnitMatch {
+struct TAL_EXPORT UnitMatch {
   TalUnit unit;
   UnitMatchKind kind;
 };
 
 /// One value in one unit: "5 ft".
-struct UnitTerm {
+struct TAL_EXPORT UnitTerm {
   Decimal value;
   TalUnit unit;
 };
 
 /// A conversion read from text: one or more terms of one category and the
 /// unit to express their sum in.
-struct ConversionPhrase {
+struct TAL_EXPORT ConversionPhrase {
   std::vector<UnitTerm> terms;
   TalUnit target;
 
@@ -64,7 +65,7 @@ struct ConversionPhrase {
 
 /// Why a text could not be read. `message` is an English sentence that
 /// names what failed.
-struct UnitTextError {
+struct TAL_EXPORT UnitTextError {
   enum class Kind : std::uint8_t {
     notANumber,           ///< no value where one is needed, or no target unit
     unknownUnit,          ///< `word` names no unit; `suggestions` holds up to three near it
@@ -85,7 +86,7 @@ using ConversionPhraseResult = std::variant<ConversionPhrase, UnitTextError>;
 /// match nothing. The index over the catalogues is built on first use, once.
 /// Currency units are matched by ISO code (any case) once exchange rates are
 /// installed.
-class UnitResolver {
+class TAL_EXPORT UnitResolver {
  public:
   /// Every unit `text` may name (leading and trailing white space ignored),
   /// best first: by UnitMatchKind, then the preferred reading — US
