@@ -7,7 +7,7 @@
 #                                       benchmark peers
 set -euo pipefail
 packages=(cmake ninja-build g++ python3 python3-dev pybind11-dev python3-pytest libgtest-dev libgmock-dev googletest
-          libbenchmark-dev libicu-dev rapidjson-dev doxygen pkg-config ccache)
+          libbenchmark-dev libicu-dev rapidjson-dev doxygen pkg-config ccache python3-setuptools dpkg-dev)
 foreign_architectures=()
 if [ "${1:-}" = "--all" ]; then
   foreign_architectures=(arm64 armhf)
