@@ -20,7 +20,8 @@ struct ConfigSlot {
 };
 
 ConfigSlot& configSlot() {
-  static ConfigSlot instance;
+  // Never destroyed: links may be built during static destruction.
+  static ConfigSlot& instance = *new ConfigSlot();
   return instance;
 }
 
@@ -119,8 +120,8 @@ platform::URL Kesto::supportURL() { return makeURL(supportUrl()); }
 
 void Kesto::openURL(const platform::URL& url) {
   // The opener is taken now: it stays alive with the item even if the app
-  // swaps openers, or the statics unwind, before the queue runs it.
-  platform::MainQueue::main().async([opener = platform::LinkOpener::current(), url] { opener->open(url); });
+  // swaps openers, or the statics unwind, before the main thread runs it.
+  platform::runOnMainThread([opener = platform::LinkOpener::current(), url] { opener->open(url); });
 }
 
 }  // namespace tal

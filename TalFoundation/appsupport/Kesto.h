@@ -64,8 +64,11 @@ class Kesto {
   [[nodiscard]] static std::string termsOfServiceUrl(std::string_view segment);
   [[nodiscard]] static std::string supportUrl(std::string_view segment);
 
-  /// Returns at once; later, on the main queue, hands `url` to the link
-  /// opener installed at the time of this call. Nothing is reported back.
+  /// Returns at once; later, on the main thread (platform::runOnMainThread:
+  /// the app's poster, or MainQueue::main()), hands `url` to the link opener
+  /// installed at the time of this call. Nothing is reported back. Safe at
+  /// any time: once MainQueue::main() has closed at exit, a link asked for
+  /// without an app poster is dropped, never opened.
   static void openURL(const platform::URL& url);
 };
 

@@ -19,11 +19,17 @@ class TalMeasurement {
   /// a zero divisor on the way gives NaN, which is returned as present.
   [[nodiscard]] static std::optional<Decimal> convert(const Decimal& value, const TalUnit& from, const TalUnit& to);
 
-  /// The same, computed on the shared background executor.
+  /// The same, computed by platform::runInBackground (the app's executor or
+  /// the library's pool). The future always becomes ready: called from
+  /// inside background work, or after the pool has shut down at exit, the
+  /// conversion runs inline and the future is ready on return.
   [[nodiscard]] static std::future<std::optional<Decimal>> convertValue(const Decimal& value, const TalUnit& from,
                                                                         const TalUnit& to);
-  /// The same, handing the result to `completion` on the background executor.
-  static void convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
+  /// The same, handing the result to `completion` once, on the thread that
+  /// computed it (inline under the same rules as above). False, and nothing
+  /// computed, when `completion` is empty. An exception that escapes
+  /// `completion` is caught and dropped there.
+  static bool convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
                            std::function<void(std::optional<Decimal>)> completion);
 };
 

@@ -255,6 +255,19 @@ TEST_F(OpenURL, UsesTheOpenerInstalledWhenCalled) {
   EXPECT_TRUE(later->opened().empty());
 }
 
+TEST_F(OpenURL, GoesToTheAppsPosterWhenOneIsInstalled) {
+  std::vector<platform::Task> posted;
+  platform::setMainThreadPoster([&posted](platform::Task task) { posted.push_back(std::move(task)); });
+  platform::MainQueue::main().setMode(platform::MainQueue::Mode::appDrained);
+  Kesto::openURL(Kesto::subscriptionManageURL());
+  platform::setMainThreadPoster(nullptr);
+  EXPECT_EQ(platform::MainQueue::main().pendingCount(), 0U);
+  ASSERT_EQ(posted.size(), 1U);
+  EXPECT_TRUE(opener_->opened().empty());
+  posted.front()();
+  EXPECT_EQ(opener_->opened(), (std::vector<std::string>{"https://apps.apple.com/account/subscriptions"}));
+}
+
 TEST_F(OpenURL, FromManyThreadsEveryAddressOpensOnTheMainQueueThread) {
   constexpr int kThreads = 4;
   constexpr int kEach = 25;

@@ -5,11 +5,13 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/platform/BackgroundExecutor.h"
 #include "TalFoundation/platform/Unit.h"
 
 namespace tal {
@@ -110,6 +112,56 @@ TEST(TalMeasurement, AsyncFormsDeliverTheSameResult) {
   std::unique_lock lock(m);
   ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(10), [&] { return delivered.has_value(); }));
   EXPECT_EQ(*delivered, Decimal(5));
+}
+
+// More completions than the pool has threads, each waiting on a conversion
+// of its own: the inner conversion runs inline instead of queueing behind.
+TEST(TalMeasurement, CompletionsMayWaitOnAnotherConversion) {
+  constexpr int kCompletions = 6;
+  std::mutex m;
+  std::condition_variable cv;
+  std::vector<std::optional<Decimal>> results;
+  for (int i = 0; i < kCompletions; ++i) {
+    ASSERT_TRUE(TalMeasurement::convertValue(i, kKilometre, kMetre, [&](std::optional<Decimal> metres) {
+      const auto back = TalMeasurement::convertValue(metres.value_or(Decimal(-1)), kMetre, kKilometre).get();
+      const std::lock_guard lock(m);
+      results.push_back(back);
+      cv.notify_one();
+    }));
+  }
+  std::unique_lock lock(m);
+  ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(10), [&] { return results.size() == kCompletions; }));
+  Decimal sum = 0;
+  for (const auto& r : results) sum = sum + r.value_or(Decimal(-100));
+  EXPECT_EQ(sum, Decimal(0 + 1 + 2 + 3 + 4 + 5));
+}
+
+TEST(TalMeasurement, EmptyCompletionIsRefusedAtTheCall) {
+  EXPECT_FALSE(TalMeasurement::convertValue(1, kKilometre, kMetre, std::function<void(std::optional<Decimal>)>()));
+  EXPECT_FALSE(TalMeasurement::convertValue(1, kKilometre, kMetre, nullptr));
+}
+
+TEST(TalMeasurement, ACompletionThatThrowsLeavesLaterConversionsWorking) {
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(TalMeasurement::convertValue(i, kKilometre, kMetre,
+                                             [](std::optional<Decimal>) { throw std::runtime_error("UI gone"); }));
+  auto later = TalMeasurement::convertValue(2, kKilometre, kMetre);
+  ASSERT_EQ(later.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  EXPECT_EQ(later.get(), Decimal(2000));
+}
+
+TEST(TalMeasurement, RunsOnTheAppsExecutorWhenOneIsInstalled) {
+  std::vector<platform::Task> accepted;
+  platform::setBackgroundExecutor([&accepted](platform::Task task) { accepted.push_back(std::move(task)); });
+  auto future = TalMeasurement::convertValue(3, kKilometre, kMetre);
+  std::optional<Decimal> delivered;
+  EXPECT_TRUE(TalMeasurement::convertValue(4, kKilometre, kMetre, [&](std::optional<Decimal> r) { delivered = r; }));
+  platform::setBackgroundExecutor(nullptr);
+  ASSERT_EQ(accepted.size(), 2U);
+  EXPECT_EQ(future.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+  for (auto& task : accepted) task();
+  EXPECT_EQ(future.get(), Decimal(3000));
+  EXPECT_EQ(delivered, Decimal(4000));
 }
 
 TEST(TalMeasurement, ManyConcurrentConversionsAgree) {
