@@ -12,6 +12,8 @@
 
 #include "TalFoundation/currency/DecodingError.h"
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class AppColorScheme {
@@ -19,7 +21,9 @@ class AppColorScheme {
   /// `auto_` is the case of raw value "auto" (`auto` is a C++ keyword).
   enum class Case : std::uint8_t { dark, light, auto_ };
 
-  constexpr AppColorScheme(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr AppColorScheme(Case c) noexcept : case_(detail::caseInRange(c, Case::auto_)) {}
 
   static const AppColorScheme dark;
   static const AppColorScheme light;

@@ -9,6 +9,8 @@
 
 #include "TalFoundation/platform/Device.h"
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class Device {
@@ -18,7 +20,9 @@ class Device {
    public:
     enum class Case : std::uint8_t { Unspecified, iPhone, iPad, Mac, visionOS };
 
-    constexpr Devicetype(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+    /// A value cast to Case that names no case is read as the first case.
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr Devicetype(Case c) noexcept : case_(detail::caseInRange(c, Case::visionOS)) {}
 
     static const Devicetype Unspecified;
     static const Devicetype iPhone;

@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalDevice {
@@ -17,7 +19,9 @@ class TalDevice {
    public:
     enum class Case : std::uint8_t { iPhone, iPad, mac, appleTV, carPlay, appleWatch, visionPro, unknown };
 
-    constexpr DeviceType(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+    /// A value cast to Case that names no case is read as Case::unknown.
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr DeviceType(Case c) noexcept : case_(detail::caseInRange(c, Case::unknown, Case::unknown)) {}
 
     static const DeviceType iPhone;
     static const DeviceType iPad;

@@ -8,13 +8,17 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalNumPadTheme {
  public:
   enum class Case : std::uint8_t { general, calGeneral };
 
-  constexpr TalNumPadTheme(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNumPadTheme(Case c) noexcept : case_(detail::caseInRange(c, Case::calGeneral)) {}
 
   static const TalNumPadTheme general;
   static const TalNumPadTheme calGeneral;

@@ -9,13 +9,17 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalNumPadType {
  public:
   enum class Case : std::uint8_t { general, cal };
 
-  constexpr TalNumPadType(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNumPadType(Case c) noexcept : case_(detail::caseInRange(c, Case::cal)) {}
 
   static const TalNumPadType general;
   static const TalNumPadType cal;

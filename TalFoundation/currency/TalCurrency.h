@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalCurrency {
@@ -33,7 +35,9 @@ class TalCurrency {
     VES, VND, VUV, WST, XAF, XCD, XOF, XPF, YER, ZAR, ZMW, ZWG,
   };
 
-  constexpr TalCurrency(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalCurrency(Case c) noexcept : case_(detail::caseInRange(c, Case::ZWG)) {}
 
   static const TalCurrency AED, AFN, ALL, AMD, ANG, AOA, ARS, AUD, AWG, AZN, BAM, BBD;
   static const TalCurrency BDT, BGN, BHD, BIF, BMD, BND, BOB, BRL, BSD, BTN, BWP, BYN;

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalCurrencySortingOrder {
@@ -19,7 +21,9 @@ class TalCurrencySortingOrder {
     sortByCurrencyName,
   };
 
-  constexpr TalCurrencySortingOrder(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalCurrencySortingOrder(Case c) noexcept : case_(detail::caseInRange(c, Case::sortByCurrencyName)) {}
 
   static const TalCurrencySortingOrder sortByCurrencyCode;
   static const TalCurrencySortingOrder sortByCurrencyName;

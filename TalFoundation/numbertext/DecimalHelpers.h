@@ -4,6 +4,7 @@
 // scientific notation, and conversion to and from doubles.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -26,6 +27,25 @@ namespace tal {
 [[nodiscard]] Decimal multiply(const Decimal& a, const Decimal& b) noexcept;
 /// Absent when b is zero.
 [[nodiscard]] std::optional<Decimal> divide(const Decimal& a, const Decimal& b) noexcept;
+
+// Whole numbers, so that add(0, 0) means two numbers: a literal 0 would
+// otherwise convert to a text as readily as to a Decimal.
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal add(A a, B b) noexcept {
+  return add(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal subtract(A a, B b) noexcept {
+  return subtract(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal multiply(A a, B b) noexcept {
+  return multiply(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] std::optional<Decimal> divide(A a, B b) noexcept {
+  return divide(Decimal(a), Decimal(b));
+}
 
 /// value × value × … (n factors, each product rounded), 1 for n = 0 and 0
 /// for a negative n. Beyond 4096 factors the power is taken by squaring,

@@ -13,13 +13,17 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalNotation {
  public:
   enum class Case : std::uint8_t { normal, fixed, scientific, engineer };
 
-  constexpr TalNotation(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNotation(Case c) noexcept : case_(detail::caseInRange(c, Case::engineer)) {}
 
   static const TalNotation normal;
   static const TalNotation fixed;

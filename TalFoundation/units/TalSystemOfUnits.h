@@ -8,6 +8,8 @@
 #include <optional>
 #include <span>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalSystemOfUnits {
@@ -24,7 +26,9 @@ class TalSystemOfUnits {
     twTraditionalUnits,
   };
 
-  constexpr TalSystemOfUnits(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalSystemOfUnits(Case c) noexcept : case_(detail::caseInRange(c, Case::twTraditionalUnits)) {}
 
   static const TalSystemOfUnits si;
   static const TalSystemOfUnits naturalUnits;

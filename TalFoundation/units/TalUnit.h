@@ -37,6 +37,18 @@ class TalUnit {
           Decimal offset, bool isBaseUnit, bool isUIBaseUnit, std::optional<std::vector<std::string>> numsInName,
           std::optional<std::vector<std::string>> numsInSymbol, std::optional<std::string> localizationKey);
 
+  /// Moving copies the shared fields: a moved-from unit keeps its value, so
+  /// every accessor, == and hash stay safe on what std::remove_if and
+  /// friends leave behind.
+  TalUnit(const TalUnit&) noexcept = default;
+  TalUnit(TalUnit&& other) noexcept : fields_(other.fields_) {}
+  TalUnit& operator=(const TalUnit&) noexcept = default;
+  TalUnit& operator=(TalUnit&& other) noexcept {
+    fields_ = other.fields_;
+    return *this;
+  }
+  ~TalUnit() = default;
+
   [[nodiscard]] const std::string& id() const noexcept { return fields_->id; }
   [[nodiscard]] TalUnitCategory category() const noexcept { return fields_->category; }
   [[nodiscard]] TalSystemOfUnits systemOfUnits() const noexcept { return fields_->systemOfUnits; }

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalUnit;
@@ -95,7 +97,9 @@ class TalUnitCategory {
     arealDensity,
   };
 
-  constexpr TalUnitCategory(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalUnitCategory(Case c) noexcept : case_(detail::caseInRange(c, Case::arealDensity)) {}
 
   static const TalUnitCategory currency;
   static const TalUnitCategory length;

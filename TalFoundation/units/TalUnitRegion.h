@@ -9,13 +9,17 @@
 #include <span>
 #include <string_view>
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TalUnitRegion {
  public:
   enum class Case : std::uint8_t { USA, GBR, CHN, HKG, TWN, MAC };
 
-  constexpr TalUnitRegion(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalUnitRegion(Case c) noexcept : case_(detail::caseInRange(c, Case::MAC)) {}
 
   static const TalUnitRegion USA;
   static const TalUnitRegion GBR;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace tal {
 namespace {
@@ -50,6 +53,29 @@ TEST(TalUnit, CopiesKeepEveryField) {
   EXPECT_TRUE(copy.inverse() && copy.isBaseUnit() && copy.isUIBaseUnit());
   EXPECT_EQ(copy.numsInSymbol(), (std::vector<std::string>{"5", "0"}));
   EXPECT_EQ(copy.localizationKey(), "unit_length_CHN_li");
+}
+
+// Moved-from values are what std::remove_if and friends leave behind.
+TEST(TalUnit, AMovedFromUnitKeepsItsValue) {
+  TalUnit source = unit(TalUnitCategory::length, "km", 1000);
+  const TalUnit taken = std::move(source);
+  // NOLINTBEGIN(bugprone-use-after-move,clang-analyzer-cplusplus.Move): the point of the test
+  EXPECT_EQ(source.symbol(), "km");
+  EXPECT_EQ(source.coefficient(), Decimal(1000));
+  EXPECT_EQ(source, taken);
+  EXPECT_EQ(source.hash(), taken.hash());
+
+  TalUnit assigned = unit(TalUnitCategory::mass, "g");
+  assigned = std::move(source);
+  EXPECT_EQ(assigned.id(), "length_km");
+  EXPECT_EQ(source.id(), "length_km");
+  // NOLINTEND(bugprone-use-after-move,clang-analyzer-cplusplus.Move)
+
+  std::vector<TalUnit> units{unit(TalUnitCategory::length, "m"), unit(TalUnitCategory::length, "cm"),
+                             unit(TalUnitCategory::length, "mm")};
+  const auto end = std::remove_if(units.begin(), units.end(), [](const TalUnit& u) { return u.symbol() == "m"; });
+  for (auto it = end; it != units.end(); ++it) EXPECT_FALSE(it->symbol().empty() && it->id().empty());
+  for (const TalUnit& u : units) EXPECT_EQ(u.category(), TalUnitCategory::length);
 }
 
 TEST(TalUnit, DefaultUnitForACategoryIsItsFirstUnit) {
