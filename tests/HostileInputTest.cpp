@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/appsupport/AppColorScheme.h"
 #include "TalFoundation/c/tal.h"
-#include "TalFoundation/currency/DecodingError.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/currency/TalCurrency.h"
 #include "TalFoundation/currency/TalUnitCurrency.h"
@@ -22,6 +22,7 @@
 #include "TalFoundation/numbertext/Locale.h"
 #include "TalFoundation/platform/Bundle.h"
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecodingError.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
 
@@ -120,14 +121,17 @@ const std::vector<Hostile>& hostileInputs() {
     auto* list = new std::vector<Hostile>{
         {"Empty", "", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         // 2^20 digits: a leading digit at 10^1048575, past the top of the range.
-        {"MegabyteOfDigits", repeat("1234567890", (1u << 20) / 10), kNaN, Kind::dataCorrupted, Kind::dataCorrupted,
+        // A JSON number of any size is read as text: the wrong type, not bad JSON.
+        {"MegabyteOfDigits", repeat("1234567890", (1u << 20) / 10), kNaN, Kind::typeMismatch, Kind::typeMismatch,
          false, true},
         // An array root is the wrong type before it is too deep.
+        {"TwoHundredThousandOpenBrackets", repeat("[", 200000), kAbsent, Kind::typeMismatch, Kind::typeMismatch},
         {"TenThousandNestedBrackets", repeat("[", 10000) + repeat("]", 10000), kAbsent, Kind::typeMismatch,
          Kind::typeMismatch},
-        // Well-formed, and deep enough to exhaust the stack of a recursive reader.
+        // Well-formed, and deep enough to exhaust the stack of a recursive
+        // reader; refused as too deep, except where the wrong root type shows first.
         {"HundredThousandNestedObjects", repeat("{\"a\":", 100000) + "1" + repeat("}", 100000), kAbsent,
-         Kind::dataCorrupted, Kind::typeMismatch, true},
+         Kind::dataCorrupted, Kind::typeMismatch},
         // The reader stops at the first byte that cannot continue a number.
         {"NulInsideNumber", std::string{'1', '2', '\0', '3', '4'}, value("12"), Kind::typeMismatch, Kind::typeMismatch,
          false, true},
@@ -142,11 +146,17 @@ const std::vector<Hostile>& hostileInputs() {
         {"RightToLeftMarkBeforeNumber", "\u200F12", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"RightToLeftMarkAfterNumber", "12\u200F", value("12"), Kind::typeMismatch, Kind::typeMismatch},
         {"ArabicLetterMarkBeforeSign", "\u061C-5", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
-        {"HugeExponent", "1e999999999999", kNaN, Kind::dataCorrupted, Kind::dataCorrupted, false, true},
+        {"HugeExponent", "1e999999999999", kNaN, Kind::typeMismatch, Kind::typeMismatch, false, true},
         // Far below the range: zero, and an ordinary JSON number.
         {"HugeNegativeExponent", "1e-999999999999", value("0"), Kind::typeMismatch, Kind::typeMismatch, false, true},
-        {"TopOfRangeRoundsOver", "9.99999999999999999999999999999999999995e999999", kNaN, Kind::dataCorrupted,
-         Kind::dataCorrupted, false, true},
+        {"TopOfRangeRoundsOver", "9.99999999999999999999999999999999999995e999999", kNaN, Kind::typeMismatch,
+         Kind::typeMismatch, false, true},
+        // A UTF-8 byte-order mark before a document is skipped; before a number it hides it.
+        {"ByteOrderMarkBeforeObject", "\xEF\xBB\xBF{}", kAbsent, Kind::keyNotFound, Kind::typeMismatch, true},
+        {"ByteOrderMarkTwice", "\xEF\xBB\xBF\xEF\xBB\xBF{}", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
+        // The snapshot reader meets the wrong root type before the junk.
+        {"NulAfterString", std::string("\"dark\"") + '\0' + "{", kAbsent, Kind::typeMismatch, Kind::dataCorrupted},
+        {"NullDocument", "null", kAbsent, Kind::valueNotFound, Kind::valueNotFound},
         {"LoneMinus", "-", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"LonePoint", ".", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"ExponentWithoutDigits", "e5", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
@@ -241,6 +251,19 @@ void snapshotKeepsHostileCodesExactlyOrRefusesThem(const Hostile& h) {
   const std::optional<std::string> encoded = data.toJSON();
   ASSERT_TRUE(encoded.has_value());
   EXPECT_TRUE(tal::ExchangeRateData::fromJSON(*encoded) == data);
+}
+
+// A preference document is one string, read as a currency document is: the
+// same error for every row, and the raw text itself is never a scheme.
+void colorSchemeDecodingThrowsLikeTheCurrency(const Hostile& h) {
+  try {
+    (void)tal::AppColorScheme::fromJSON(h.text);
+    ADD_FAILURE() << "decoded a color scheme";
+  } catch (const tal::DecodingError& e) {
+    EXPECT_EQ(e.kind(), h.currencyError) << e.what();
+  }
+  EXPECT_FALSE(tal::AppColorScheme::fromRawValue(h.text).has_value());
+  EXPECT_THROW((void)tal::AppColorScheme::decode(h.text), tal::DecodingError);
 }
 
 void categoryAndCurrencyLookupsFindNothing(const Hostile& h) {
@@ -362,6 +385,7 @@ TEST(HostileInput, SnapshotKeepsHostileCodesExactlyOrRefusesThem) {
   forEveryRow(snapshotKeepsHostileCodesExactlyOrRefusesThem);
 }
 TEST(HostileInput, CategoryAndCurrencyLookupsFindNothing) { forEveryRow(categoryAndCurrencyLookupsFindNothing); }
+TEST(HostileInput, ColorSchemeDecodingThrowsLikeTheCurrency) { forEveryRow(colorSchemeDecodingThrowsLikeTheCurrency); }
 TEST(HostileInput, HostileBaseCodeFlagsNoUnit) { forEveryRow(hostileBaseCodeFlagsNoUnit); }
 TEST(HostileInput, BundleTakesOnlyJsonObjects) { forEveryRow(bundleTakesOnlyJsonObjects); }
 TEST(HostileInput, CInterfaceAnswersWithItsDocumentedStatus) { forEveryRow(cInterfaceAnswersWithItsDocumentedStatus); }

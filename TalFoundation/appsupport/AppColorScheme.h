@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "TalFoundation/currency/DecodingError.h"
+#include "TalFoundation/platform/DecodingError.h"
 
 #include "TalFoundation/detail/RawValues.h"
 
@@ -44,8 +44,9 @@ class AppColorScheme {
   /// (dataCorrupted) for any other text. Only decoding throws here.
   [[nodiscard]] static AppColorScheme decode(std::string_view raw);
   /// The case of a JSON document that is one string; throws DecodingError:
-  /// dataCorrupted when the text is not JSON or not a raw value,
-  /// typeMismatch when it is JSON but not a string.
+  /// dataCorrupted when the text is not strict JSON (anything after the
+  /// value, a NUL byte included) or not a raw value, valueNotFound for null,
+  /// typeMismatch for any other JSON value.
   [[nodiscard]] static AppColorScheme fromJSON(std::string_view json);
   /// The raw value as a JSON string, e.g. "\"dark\"".
   [[nodiscard]] std::string toJSON() const;

@@ -40,8 +40,11 @@ class Bundle {
   ///   {"info": {key: value, ...},
   ///    "developmentLocalization": "en",
   ///    "localizations": {"zh-Hans": {"InfoPlist": {key: "text", ...}}, ...}}
-  /// Every member is optional. Absent when the text is not JSON, is not an
-  /// object, or a member has the wrong shape (a table entry that is not text).
+  /// Every member is optional; of a repeated key the last counts. Absent when
+  /// the text is not strict JSON (platform/detail/JsonReader.h: nested at most
+  /// 256 deep, a leading UTF-8 byte-order mark skipped), is not an object, or
+  /// a member has the wrong shape (a table entry that is not text, an info
+  /// number beyond the range of a double).
   [[nodiscard]] static std::optional<Bundle> fromJSON(std::string_view json);
   /// The same for a file; absent also when the file cannot be read.
   [[nodiscard]] static std::optional<Bundle> fromJSONFile(const std::string& path);
