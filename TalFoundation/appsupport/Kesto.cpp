@@ -25,15 +25,18 @@ ConfigSlot& configSlot() {
   return instance;
 }
 
-bool isHost(std::string_view host) {
-  return !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-           c == ':';
-  });
-}
-
 bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A name of letters, digits, "-" and ".", then optionally ":" and a port.
+bool isHost(std::string_view host) {
+  const std::size_t colon = host.find(':');
+  const std::string_view name = host.substr(0, colon);
+  if (colon != std::string_view::npos && !isDigits(host.substr(colon + 1))) return false;
+  return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+  });
 }
 
 // Only validated hosts and digits reach here, so the text always parses;

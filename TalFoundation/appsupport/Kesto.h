@@ -27,8 +27,9 @@ class Kesto {
   Kesto() = delete;
 
   /// Installs `configuration` for every later link. False, and nothing
-  /// changed, when a host is empty or holds anything but letters, digits,
-  /// "-", "." and ":", or the developer id is not one or more digits.
+  /// changed, when a host is not a name of letters, digits, "-" and "."
+  /// followed by nothing or by ":" and one or more digits (a port), or the
+  /// developer id is not one or more digits.
   static bool configure(Configuration configuration);
   [[nodiscard]] static Configuration configuration();
 
