@@ -75,6 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
         RoadCase{"exact angle unit to an own one", angle(0), kDecadegree, "90", "9"},
         RoadCase{"temperature formula", TalUnitTemperature::fahrenheit(), TalUnitTemperature::celsius(), "212", "100"}));
 
+// The generic road with an offset on either side or both (a length category,
+// so no temperature formula steps in): value × c_from + o_from is the base
+// value, and (base − o_to) ÷ c_to the result. Worked by hand.
+TEST(TalMeasurement, GenericRoadAddsAndTakesAwayOffsets) {
+  const TalUnit plain = make(TalUnitCategory::length, "p", 1, Decimal(1));
+  const TalUnit twoPlusTen = make(TalUnitCategory::length, "a", 2, 0.5_dec, false, nullptr, 10);
+  const TalUnit fiveMinusThree = make(TalUnitCategory::length, "b", 5, 0.2_dec, false, nullptr, -3);
+  const TalUnit fourPlusTwo = make(TalUnitCategory::length, "c", 4, 0.25_dec, false, nullptr, 2);
+  EXPECT_EQ(TalMeasurement::convert(7, twoPlusTen, fiveMinusThree), dec("5.4"));  // 24 → 27 ÷ 5
+  EXPECT_EQ(TalMeasurement::convert(dec("5.4"), fiveMinusThree, twoPlusTen), Decimal(7));  // 24 → 14 ÷ 2
+  EXPECT_EQ(TalMeasurement::convert(10, plain, fourPlusTwo), Decimal(2));  // offset on the target only
+  EXPECT_EQ(TalMeasurement::convert(2, fourPlusTwo, plain), Decimal(10));  // offset on the source only
+  EXPECT_EQ(TalMeasurement::convert(0, twoPlusTen, plain), Decimal(10));
+  EXPECT_EQ(TalMeasurement::convert(-5, twoPlusTen, plain), Decimal(0));
+}
+
 TEST(TalMeasurement, SameUnitReturnsTheValueWithoutArithmetic) {
   const Decimal nan = Decimal::nan();
   EXPECT_TRUE(TalMeasurement::convert(nan, kKmPerLitre, kKmPerLitre)->isNaN());
