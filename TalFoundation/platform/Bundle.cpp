@@ -128,9 +128,15 @@ std::optional<Bundle::Localizations> localizations(const Node& v) {
   return result;
 }
 
-// Candidate localisation names for the current locale, most specific first.
+// Candidate localisation names for the current locale, most specific first,
+// after adding the likely script and region as the platform does: zh_TW is
+// zh-Hant-TW, so it finds "zh-Hant" before "zh".
 std::vector<std::string> namesForCurrentLocale() {
-  const icu::Locale& locale = icu::Locale::getDefault();
+  icu::Locale locale = icu::Locale::getDefault();
+  UErrorCode status = U_ZERO_ERROR;
+  icu::Locale maximized = locale;
+  maximized.addLikelySubtags(status);
+  if (U_SUCCESS(status)) locale = maximized;
   const std::string language = locale.getLanguage();
   const std::string script = locale.getScript();
   const std::string region = locale.getCountry();
@@ -141,6 +147,17 @@ std::vector<std::string> namesForCurrentLocale() {
   if (!region.empty()) names.push_back(language + "-" + region);
   names.push_back(language);
   return names;
+}
+
+// Whether two localisation names are the same, "_" and "-" alike.
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const char x = a[i] == '_' ? '-' : a[i];
+    const char y = b[i] == '_' ? '-' : b[i];
+    if (x != y) return false;
+  }
+  return true;
 }
 
 struct MainSlot {
@@ -208,9 +225,11 @@ std::optional<std::string> Bundle::infoString(std::string_view key) const {
 
 std::vector<std::string> Bundle::searchOrder() const {
   std::vector<std::string> order;
-  const auto add = [&](const std::string& name) {
-    if (localizations_.contains(name) && std::find(order.begin(), order.end(), name) == order.end()) {
-      order.push_back(name);
+  const auto add = [&](const std::string& wanted) {
+    const auto held = std::find_if(localizations_.begin(), localizations_.end(),
+                                   [&](const auto& entry) { return sameName(entry.first, wanted); });
+    if (held != localizations_.end() && std::find(order.begin(), order.end(), held->first) == order.end()) {
+      order.push_back(held->first);
     }
   };
   for (const std::string& name : preferred_.empty() ? namesForCurrentLocale() : preferred_) add(name);

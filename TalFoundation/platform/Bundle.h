@@ -60,11 +60,13 @@ class Bundle {
                                             std::string_view table) const;
 
   /// The localisations searched, in order: the preferred ones that the bundle
-  /// holds, then the development localisation, then "Base".
+  /// holds, then the development localisation, then "Base". A name matches a
+  /// held localisation with "_" and "-" taken alike ("zh_TW" is "zh-TW").
   [[nodiscard]] std::vector<std::string> searchOrder() const;
   /// Prefers exactly these localisation names, in order. Empty (the default)
-  /// derives them from the current locale on every lookup: language-script-
-  /// region, language-script, language-region, language.
+  /// derives them from the current locale on every lookup, with its likely
+  /// script and region added (zh_TW is zh-Hant-TW, zh_CN zh-Hans-CN):
+  /// language-script-region, language-script, language-region, language.
   void setPreferredLocalizations(std::vector<std::string> names) { preferred_ = std::move(names); }
 
   /// The main bundle: empty until the app installs one.
