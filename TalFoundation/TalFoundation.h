@@ -119,6 +119,7 @@
 #include "TalFoundation/platform/Bundle.h"
 #include "TalFoundation/platform/Color.h"
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecimalDouble.h"
 #include "TalFoundation/platform/DecodingError.h"
 #include "TalFoundation/platform/Device.h"
 #include "TalFoundation/platform/Error.h"

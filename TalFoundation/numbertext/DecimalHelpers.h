@@ -1,7 +1,8 @@
 // Decimal helpers the app calls around a calculation: arithmetic straight
 // from user text, a division that refuses a zero divisor, the repeated-
 // multiplication power, validity and termination tests, the choice of
-// scientific notation, and conversion to and from doubles.
+// scientific notation; conversion to and from doubles lives beside Decimal
+// (platform/DecimalDouble.h) and is included here for callers of old.
 #pragma once
 
 #include <concepts>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecimalDouble.h"
 
 namespace tal {
 
@@ -67,13 +69,5 @@ template <std::integral A, std::integral B>
 [[nodiscard]] bool shouldUseScientificNotation(const Decimal& value, int maxFractionDigits,
                                                const std::optional<Decimal>& minThreshold = std::nullopt,
                                                const std::optional<Decimal>& maxThreshold = std::nullopt) noexcept;
-
-/// The nearest double; absent for NaN, for values beyond the double range,
-/// and for nonzero values that would become 0.
-[[nodiscard]] std::optional<double> toDouble(const Decimal& value) noexcept;
-
-/// The double's 15 significant digits ("%.15g") as a decimal: 0.1 → 0.1.
-/// Absent for infinities and NaN.
-[[nodiscard]] std::optional<Decimal> toExactDecimal(double value) noexcept;
 
 }  // namespace tal

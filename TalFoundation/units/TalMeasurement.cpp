@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
-#include "TalFoundation/numbertext/DecimalHelpers.h"
 #include "TalFoundation/platform/BackgroundExecutor.h"
+#include "TalFoundation/platform/DecimalDouble.h"
 #include "TalFoundation/platform/Measurement.h"
 #include "TalFoundation/platform/Unit.h"
 
