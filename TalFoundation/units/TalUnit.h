@@ -27,6 +27,32 @@ class Unit;
 /// Two units are equal when their categories and symbols are equal.
 class TalUnit {
  public:
+  /// Every field but the two derived ones, by name, so that the constructor
+  /// below reads as designated initialisers and two flags cannot trade
+  /// places unseen:
+  ///   TalUnit({.category = TalUnitCategory::length, .name = "Meter", .symbol = "m", .isBaseUnit = true})
+  /// The category must be given; every other field has the default shown.
+  struct Fields {
+    TalUnitCategory category;
+    TalSystemOfUnits systemOfUnits = TalSystemOfUnits::si;
+    const platform::Unit* dimension = nullptr;
+    std::string name = {};
+    std::string symbol = {};
+    std::optional<std::string> symbolKey = {};
+    std::optional<TalUnitCustomaryNameStrategy> useCustomaryName = {};
+    Decimal coefficient = 1;
+    std::optional<Decimal> baseNumerator = {};
+    bool inverse = false;
+    std::optional<TalUnitRegion> region = {};
+    Decimal offset = 0;
+    bool isBaseUnit = false;
+    bool isUIBaseUnit = false;
+    std::optional<std::vector<std::string>> numsInName = {};
+    std::optional<std::vector<std::string>> numsInSymbol = {};
+    std::optional<std::string> localizationKey = {};
+  };
+  explicit TalUnit(Fields fields);
+
   /// Every field but the two derived ones: `id` is the category's raw value,
   /// "_" and the symbol; `symbolNeedLocalized` is whether `symbolKey` is
   /// present and not empty.
@@ -94,7 +120,7 @@ class TalUnit {
   [[nodiscard]] std::size_t hash() const noexcept;
 
  private:
-  struct Fields {
+  struct Record {
     std::string id;
     TalUnitCategory category;
     TalSystemOfUnits systemOfUnits;
@@ -115,7 +141,7 @@ class TalUnit {
     bool isBaseUnit;
     bool isUIBaseUnit;
   };
-  std::shared_ptr<const Fields> fields_;
+  std::shared_ptr<const Record> fields_;
 };
 
 }  // namespace tal

@@ -55,6 +55,49 @@ TEST(TalUnit, CopiesKeepEveryField) {
   EXPECT_EQ(copy.localizationKey(), "unit_length_CHN_li");
 }
 
+// Each field by name lands in its own accessor; the two flags in particular
+// cannot trade places.
+TEST(TalUnit, BuildsFromNamedFields) {
+  const TalUnit onlyBase({.category = TalUnitCategory::length, .name = "Meter", .symbol = "m", .isBaseUnit = true});
+  EXPECT_TRUE(onlyBase.isBaseUnit());
+  EXPECT_FALSE(onlyBase.isUIBaseUnit());
+  const TalUnit onlyUI({.category = TalUnitCategory::length, .symbol = "km", .isUIBaseUnit = true});
+  EXPECT_FALSE(onlyUI.isBaseUnit());
+  EXPECT_TRUE(onlyUI.isUIBaseUnit());
+  EXPECT_EQ(onlyBase.id(), "length_m");
+  EXPECT_EQ(onlyBase.systemOfUnits(), TalSystemOfUnits::si);
+  EXPECT_EQ(onlyBase.coefficient(), Decimal(1));
+  EXPECT_EQ(onlyBase.offset(), Decimal(0));
+  EXPECT_FALSE(onlyBase.inverse() || onlyBase.symbolNeedLocalized());
+
+  const TalUnit li({.category = TalUnitCategory::length,
+                    .systemOfUnits = TalSystemOfUnits::chineseTraditionalUnits,
+                    .name = "Li",
+                    .symbol = "li",
+                    .symbolKey = "unit_length_li",
+                    .useCustomaryName = TalUnitCustomaryNameStrategy::general,
+                    .coefficient = 500,
+                    .baseNumerator = 0.002_dec,
+                    .inverse = true,
+                    .region = TalUnitRegion::CHN,
+                    .offset = 3,
+                    .numsInName = std::vector<std::string>{"500"},
+                    .numsInSymbol = std::vector<std::string>{"5"},
+                    .localizationKey = "unit_length_CHN_li"});
+  EXPECT_EQ(li.name(), "Li");
+  EXPECT_EQ(li.symbolKey(), "unit_length_li");
+  EXPECT_TRUE(li.symbolNeedLocalized());
+  EXPECT_EQ(li.useCustomaryName(), TalUnitCustomaryNameStrategy::general);
+  EXPECT_EQ(li.coefficient(), Decimal(500));
+  EXPECT_EQ(li.baseNumerator(), 0.002_dec);
+  EXPECT_TRUE(li.inverse());
+  EXPECT_EQ(li.region(), TalUnitRegion::CHN);
+  EXPECT_EQ(li.offset(), Decimal(3));
+  EXPECT_EQ(li.numsInName(), (std::vector<std::string>{"500"}));
+  EXPECT_EQ(li.numsInSymbol(), (std::vector<std::string>{"5"}));
+  EXPECT_EQ(li.localizationKey(), "unit_length_CHN_li");
+}
+
 // Moved-from values are what std::remove_if and friends leave behind.
 TEST(TalUnit, AMovedFromUnitKeepsItsValue) {
   TalUnit source = unit(TalUnitCategory::length, "km", 1000);
