@@ -13,9 +13,11 @@
 #include <vector>
 
 #include "TalFoundation/appsupport/AppColorScheme.h"
+#include "TalFoundation/appsupport/Kesto.h"
 #include "TalFoundation/c/tal.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/currency/TalCurrency.h"
+#include "TalFoundation/currency/TalCurrencySortingOrder.h"
 #include "TalFoundation/currency/TalUnitCurrency.h"
 #include "TalFoundation/numbertext/DecimalHelpers.h"
 #include "TalFoundation/numbertext/DigitConversion.h"
@@ -23,8 +25,10 @@
 #include "TalFoundation/platform/Bundle.h"
 #include "TalFoundation/platform/Decimal.h"
 #include "TalFoundation/platform/DecodingError.h"
+#include "TalFoundation/platform/LinkOpener.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
+#include "TalFoundation/units/TalUnitNaming.h"
 
 namespace {
 
@@ -262,8 +266,29 @@ void colorSchemeDecodingThrowsLikeTheCurrency(const Hostile& h) {
   } catch (const tal::DecodingError& e) {
     EXPECT_EQ(e.kind(), h.currencyError) << e.what();
   }
+  try {
+    (void)tal::TalCurrencySortingOrder::fromJSON(h.text);
+    ADD_FAILURE() << "decoded a sorting order";
+  } catch (const tal::DecodingError& e) {
+    EXPECT_EQ(e.kind(), h.currencyError) << e.what();
+  }
   EXPECT_FALSE(tal::AppColorScheme::fromRawValue(h.text).has_value());
   EXPECT_THROW((void)tal::AppColorScheme::decode(h.text), tal::DecodingError);
+}
+
+// The other readers of free text: nothing but ASCII digits comes out of a
+// numeral search, a locale identifier gives one of the three segments, and
+// no address holds a space or control character.
+void freeTextReadersGiveWellFormedAnswers(const Hostile& h) {
+  for (const std::string& numeral : tal::numeralsIn(h.text)) {
+    EXPECT_FALSE(numeral.empty());
+    EXPECT_EQ(numeral.find_first_not_of("0123456789."), std::string::npos) << numeral;
+  }
+  const std::string_view segment = tal::Kesto::languageSegment(h.text);
+  EXPECT_TRUE(segment == "en" || segment == "zh" || segment == "tc") << segment;
+  if (const auto url = tal::platform::URL::fromString(h.text)) {
+    for (const char c : url->absoluteString()) EXPECT_GT(static_cast<unsigned char>(c), 0x20U);
+  }
 }
 
 void categoryAndCurrencyLookupsFindNothing(const Hostile& h) {
@@ -386,6 +411,7 @@ TEST(HostileInput, SnapshotKeepsHostileCodesExactlyOrRefusesThem) {
 }
 TEST(HostileInput, CategoryAndCurrencyLookupsFindNothing) { forEveryRow(categoryAndCurrencyLookupsFindNothing); }
 TEST(HostileInput, ColorSchemeDecodingThrowsLikeTheCurrency) { forEveryRow(colorSchemeDecodingThrowsLikeTheCurrency); }
+TEST(HostileInput, FreeTextReadersGiveWellFormedAnswers) { forEveryRow(freeTextReadersGiveWellFormedAnswers); }
 TEST(HostileInput, HostileBaseCodeFlagsNoUnit) { forEveryRow(hostileBaseCodeFlagsNoUnit); }
 TEST(HostileInput, BundleTakesOnlyJsonObjects) { forEveryRow(bundleTakesOnlyJsonObjects); }
 TEST(HostileInput, CInterfaceAnswersWithItsDocumentedStatus) { forEveryRow(cInterfaceAnswersWithItsDocumentedStatus); }
