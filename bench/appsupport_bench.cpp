@@ -45,6 +45,23 @@ void BM_RTFBaselineConcatRuns(benchmark::State& state) {
                           static_cast<std::int64_t>(text.string().size()));
 }
 
+// One character per run, each in a colour and font of its own: the tables
+// grow with the text. Twice the runs should take about twice the time.
+AttributedText distinctRuns(std::int64_t runs) {
+  AttributedText text;
+  for (std::int64_t i = 0; i < runs; ++i) {
+    text.append("x", TextAttributes{.fontFamily = "Font " + std::to_string(i % 1000),
+                                    .foregroundColor = tal::TalColor::fromHex(static_cast<std::uint32_t>(i))});
+  }
+  return text;
+}
+
+void BM_RTFDistinctColoursAndFonts(benchmark::State& state) {
+  const AttributedText text = distinctRuns(state.range(0));
+  for (auto _ : state) benchmark::DoNotOptimize(tal::RTFDocument::fromAttributedText(text));
+  state.SetComplexityN(state.range(0));
+}
+
 void BM_KestoPrivacyPolicyUrl(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(tal::Kesto::privacyPolicyUrl());
 }
@@ -100,6 +117,7 @@ void BM_MainQueueBaselineCall(benchmark::State& state) {
 
 BENCHMARK(BM_RTFDocument);
 BENCHMARK(BM_RTFBaselineConcatRuns);
+BENCHMARK(BM_RTFDistinctColoursAndFonts)->Arg(10000)->Arg(80000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_KestoPrivacyPolicyUrl);
 BENCHMARK(BM_KestoBaselineConcat);
 BENCHMARK(BM_ColorFromHex);

@@ -12,18 +12,23 @@
 #include <string_view>
 #include <vector>
 
+#include "TalFoundation/appsupport/AppColorScheme.h"
+#include "TalFoundation/appsupport/Kesto.h"
 #include "TalFoundation/c/tal.h"
-#include "TalFoundation/currency/DecodingError.h"
 #include "TalFoundation/currency/ExchangeRateData.h"
 #include "TalFoundation/currency/TalCurrency.h"
+#include "TalFoundation/currency/TalCurrencySortingOrder.h"
 #include "TalFoundation/currency/TalUnitCurrency.h"
 #include "TalFoundation/numbertext/DecimalHelpers.h"
 #include "TalFoundation/numbertext/DigitConversion.h"
 #include "TalFoundation/numbertext/Locale.h"
 #include "TalFoundation/platform/Bundle.h"
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecodingError.h"
+#include "TalFoundation/platform/LinkOpener.h"
 #include "TalFoundation/units/TalUnit.h"
 #include "TalFoundation/units/TalUnitCategory.h"
+#include "TalFoundation/units/TalUnitNaming.h"
 
 namespace {
 
@@ -120,14 +125,17 @@ const std::vector<Hostile>& hostileInputs() {
     auto* list = new std::vector<Hostile>{
         {"Empty", "", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         // 2^20 digits: a leading digit at 10^1048575, past the top of the range.
-        {"MegabyteOfDigits", repeat("1234567890", (1u << 20) / 10), kNaN, Kind::dataCorrupted, Kind::dataCorrupted,
+        // A JSON number of any size is read as text: the wrong type, not bad JSON.
+        {"MegabyteOfDigits", repeat("1234567890", (1u << 20) / 10), kNaN, Kind::typeMismatch, Kind::typeMismatch,
          false, true},
         // An array root is the wrong type before it is too deep.
+        {"TwoHundredThousandOpenBrackets", repeat("[", 200000), kAbsent, Kind::typeMismatch, Kind::typeMismatch},
         {"TenThousandNestedBrackets", repeat("[", 10000) + repeat("]", 10000), kAbsent, Kind::typeMismatch,
          Kind::typeMismatch},
-        // Well-formed, and deep enough to exhaust the stack of a recursive reader.
+        // Well-formed, and deep enough to exhaust the stack of a recursive
+        // reader; refused as too deep, except where the wrong root type shows first.
         {"HundredThousandNestedObjects", repeat("{\"a\":", 100000) + "1" + repeat("}", 100000), kAbsent,
-         Kind::dataCorrupted, Kind::typeMismatch, true},
+         Kind::dataCorrupted, Kind::typeMismatch},
         // The reader stops at the first byte that cannot continue a number.
         {"NulInsideNumber", std::string{'1', '2', '\0', '3', '4'}, value("12"), Kind::typeMismatch, Kind::typeMismatch,
          false, true},
@@ -142,11 +150,17 @@ const std::vector<Hostile>& hostileInputs() {
         {"RightToLeftMarkBeforeNumber", "\u200F12", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"RightToLeftMarkAfterNumber", "12\u200F", value("12"), Kind::typeMismatch, Kind::typeMismatch},
         {"ArabicLetterMarkBeforeSign", "\u061C-5", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
-        {"HugeExponent", "1e999999999999", kNaN, Kind::dataCorrupted, Kind::dataCorrupted, false, true},
+        {"HugeExponent", "1e999999999999", kNaN, Kind::typeMismatch, Kind::typeMismatch, false, true},
         // Far below the range: zero, and an ordinary JSON number.
         {"HugeNegativeExponent", "1e-999999999999", value("0"), Kind::typeMismatch, Kind::typeMismatch, false, true},
-        {"TopOfRangeRoundsOver", "9.99999999999999999999999999999999999995e999999", kNaN, Kind::dataCorrupted,
-         Kind::dataCorrupted, false, true},
+        {"TopOfRangeRoundsOver", "9.99999999999999999999999999999999999995e999999", kNaN, Kind::typeMismatch,
+         Kind::typeMismatch, false, true},
+        // A UTF-8 byte-order mark before a document is skipped; before a number it hides it.
+        {"ByteOrderMarkBeforeObject", "\xEF\xBB\xBF{}", kAbsent, Kind::keyNotFound, Kind::typeMismatch, true},
+        {"ByteOrderMarkTwice", "\xEF\xBB\xBF\xEF\xBB\xBF{}", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
+        // The snapshot reader meets the wrong root type before the junk.
+        {"NulAfterString", std::string("\"dark\"") + '\0' + "{", kAbsent, Kind::typeMismatch, Kind::dataCorrupted},
+        {"NullDocument", "null", kAbsent, Kind::valueNotFound, Kind::valueNotFound},
         {"LoneMinus", "-", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"LonePoint", ".", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
         {"ExponentWithoutDigits", "e5", kAbsent, Kind::dataCorrupted, Kind::dataCorrupted},
@@ -241,6 +255,40 @@ void snapshotKeepsHostileCodesExactlyOrRefusesThem(const Hostile& h) {
   const std::optional<std::string> encoded = data.toJSON();
   ASSERT_TRUE(encoded.has_value());
   EXPECT_TRUE(tal::ExchangeRateData::fromJSON(*encoded) == data);
+}
+
+// A preference document is one string, read as a currency document is: the
+// same error for every row, and the raw text itself is never a scheme.
+void colorSchemeDecodingThrowsLikeTheCurrency(const Hostile& h) {
+  try {
+    (void)tal::AppColorScheme::fromJSON(h.text);
+    ADD_FAILURE() << "decoded a color scheme";
+  } catch (const tal::DecodingError& e) {
+    EXPECT_EQ(e.kind(), h.currencyError) << e.what();
+  }
+  try {
+    (void)tal::TalCurrencySortingOrder::fromJSON(h.text);
+    ADD_FAILURE() << "decoded a sorting order";
+  } catch (const tal::DecodingError& e) {
+    EXPECT_EQ(e.kind(), h.currencyError) << e.what();
+  }
+  EXPECT_FALSE(tal::AppColorScheme::fromRawValue(h.text).has_value());
+  EXPECT_THROW((void)tal::AppColorScheme::decode(h.text), tal::DecodingError);
+}
+
+// The other readers of free text: nothing but ASCII digits comes out of a
+// numeral search, a locale identifier gives one of the three segments, and
+// no address holds a space or control character.
+void freeTextReadersGiveWellFormedAnswers(const Hostile& h) {
+  for (const std::string& numeral : tal::numeralsIn(h.text)) {
+    EXPECT_FALSE(numeral.empty());
+    EXPECT_EQ(numeral.find_first_not_of("0123456789."), std::string::npos) << numeral;
+  }
+  const std::string_view segment = tal::Kesto::languageSegment(h.text);
+  EXPECT_TRUE(segment == "en" || segment == "zh" || segment == "tc") << segment;
+  if (const auto url = tal::platform::URL::fromString(h.text)) {
+    for (const char c : url->absoluteString()) EXPECT_GT(static_cast<unsigned char>(c), 0x20U);
+  }
 }
 
 void categoryAndCurrencyLookupsFindNothing(const Hostile& h) {
@@ -362,6 +410,8 @@ TEST(HostileInput, SnapshotKeepsHostileCodesExactlyOrRefusesThem) {
   forEveryRow(snapshotKeepsHostileCodesExactlyOrRefusesThem);
 }
 TEST(HostileInput, CategoryAndCurrencyLookupsFindNothing) { forEveryRow(categoryAndCurrencyLookupsFindNothing); }
+TEST(HostileInput, ColorSchemeDecodingThrowsLikeTheCurrency) { forEveryRow(colorSchemeDecodingThrowsLikeTheCurrency); }
+TEST(HostileInput, FreeTextReadersGiveWellFormedAnswers) { forEveryRow(freeTextReadersGiveWellFormedAnswers); }
 TEST(HostileInput, HostileBaseCodeFlagsNoUnit) { forEveryRow(hostileBaseCodeFlagsNoUnit); }
 TEST(HostileInput, BundleTakesOnlyJsonObjects) { forEveryRow(bundleTakesOnlyJsonObjects); }
 TEST(HostileInput, CInterfaceAnswersWithItsDocumentedStatus) { forEveryRow(cInterfaceAnswersWithItsDocumentedStatus); }

@@ -1,10 +1,10 @@
 #include "TalFoundation/appsupport/AppColorScheme.h"
 
-#include <rapidjson/document.h>
-
 #include <string>
 
 #include "TalFoundation/detail/RawValues.h"
+#include "TalFoundation/platform/DecodingError.h"
+#include "TalFoundation/platform/detail/JsonReader.h"
 
 namespace tal {
 namespace {
@@ -29,16 +29,12 @@ std::span<const AppColorScheme> AppColorScheme::allCases() noexcept { return kRa
 
 AppColorScheme AppColorScheme::decode(std::string_view raw) {
   if (const auto scheme = fromRawValue(raw)) return *scheme;
-  throw DecodingError(DecodingError::Kind::dataCorrupted, "",
-                      "AppColorScheme: \"" + std::string(raw) + "\" is not one of \"dark\", \"light\", \"auto\"");
+  throwDecodingError(DecodingError::Kind::dataCorrupted, "",
+                     "AppColorScheme: \"" + std::string(raw) + "\" is not one of \"dark\", \"light\", \"auto\"");
 }
 
 AppColorScheme AppColorScheme::fromJSON(std::string_view json) {
-  rapidjson::Document document;
-  document.Parse(json.data(), json.size());
-  if (document.HasParseError()) throw DecodingError(DecodingError::Kind::dataCorrupted, "", "AppColorScheme: not JSON");
-  if (!document.IsString()) throw DecodingError(DecodingError::Kind::typeMismatch, "", "AppColorScheme: expected a string");
-  return decode(std::string_view(document.GetString(), document.GetStringLength()));
+  return decode(detail::readJsonString(json));
 }
 
 // The raw values need no JSON escaping.

@@ -11,7 +11,9 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
-#include "TalFoundation/currency/DecodingError.h"
+#include "TalFoundation/platform/DecodingError.h"
+
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -20,7 +22,9 @@ class TAL_EXPORT AppColorScheme {
   /// `auto_` is the case of raw value "auto" (`auto` is a C++ keyword).
   enum class Case : std::uint8_t { dark, light, auto_ };
 
-  constexpr AppColorScheme(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr AppColorScheme(Case c) noexcept : case_(detail::caseInRange(c, Case::auto_)) {}
 
   static const AppColorScheme dark;
   static const AppColorScheme light;
@@ -41,8 +45,9 @@ class TAL_EXPORT AppColorScheme {
   /// (dataCorrupted) for any other text. Only decoding throws here.
   [[nodiscard]] static AppColorScheme decode(std::string_view raw);
   /// The case of a JSON document that is one string; throws DecodingError:
-  /// dataCorrupted when the text is not JSON or not a raw value,
-  /// typeMismatch when it is JSON but not a string.
+  /// dataCorrupted when the text is not strict JSON (anything after the
+  /// value, a NUL byte included) or not a raw value, valueNotFound for null,
+  /// typeMismatch for any other JSON value.
   [[nodiscard]] static AppColorScheme fromJSON(std::string_view json);
   /// The raw value as a JSON string, e.g. "\"dark\"".
   [[nodiscard]] std::string toJSON() const;

@@ -10,6 +10,8 @@
 #include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Device.h"
 
+#include "TalFoundation/detail/RawValues.h"
+
 namespace tal {
 
 class TAL_EXPORT Device {
@@ -19,7 +21,9 @@ class TAL_EXPORT Device {
    public:
     enum class Case : std::uint8_t { Unspecified, iPhone, iPad, Mac, visionOS };
 
-    constexpr Devicetype(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+    /// A value cast to Case that names no case is read as the first case.
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr Devicetype(Case c) noexcept : case_(detail::caseInRange(c, Case::visionOS)) {}
 
     static const Devicetype Unspecified;
     static const Devicetype iPhone;

@@ -20,19 +20,23 @@ struct ConfigSlot {
 };
 
 ConfigSlot& configSlot() {
-  static ConfigSlot instance;
+  // Never destroyed: links may be built during static destruction.
+  static ConfigSlot& instance = *new ConfigSlot();
   return instance;
-}
-
-bool isHost(std::string_view host) {
-  return !host.empty() && std::all_of(host.begin(), host.end(), [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-           c == ':';
-  });
 }
 
 bool isDigits(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A name of letters, digits, "-" and ".", then optionally ":" and a port.
+bool isHost(std::string_view host) {
+  const std::size_t colon = host.find(':');
+  const std::string_view name = host.substr(0, colon);
+  if (colon != std::string_view::npos && !isDigits(host.substr(colon + 1))) return false;
+  return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+  });
 }
 
 // Only validated hosts and digits reach here, so the text always parses;
@@ -119,8 +123,8 @@ platform::URL Kesto::supportURL() { return makeURL(supportUrl()); }
 
 void Kesto::openURL(const platform::URL& url) {
   // The opener is taken now: it stays alive with the item even if the app
-  // swaps openers, or the statics unwind, before the queue runs it.
-  platform::MainQueue::main().async([opener = platform::LinkOpener::current(), url] { opener->open(url); });
+  // swaps openers, or the statics unwind, before the main thread runs it.
+  platform::runOnMainThread([opener = platform::LinkOpener::current(), url] { opener->open(url); });
 }
 
 }  // namespace tal

@@ -28,8 +28,9 @@ class TAL_EXPORT Kesto {
   Kesto() = delete;
 
   /// Installs `configuration` for every later link. False, and nothing
-  /// changed, when a host is empty or holds anything but letters, digits,
-  /// "-", "." and ":", or the developer id is not one or more digits.
+  /// changed, when a host is not a name of letters, digits, "-" and "."
+  /// followed by nothing or by ":" and one or more digits (a port), or the
+  /// developer id is not one or more digits.
   static bool configure(Configuration configuration);
   [[nodiscard]] static Configuration configuration();
 
@@ -65,8 +66,11 @@ class TAL_EXPORT Kesto {
   [[nodiscard]] static std::string termsOfServiceUrl(std::string_view segment);
   [[nodiscard]] static std::string supportUrl(std::string_view segment);
 
-  /// Returns at once; later, on the main queue, hands `url` to the link
-  /// opener installed at the time of this call. Nothing is reported back.
+  /// Returns at once; later, on the main thread (platform::runOnMainThread:
+  /// the app's poster, or MainQueue::main()), hands `url` to the link opener
+  /// installed at the time of this call. Nothing is reported back. Safe at
+  /// any time: once MainQueue::main() has closed at exit, a link asked for
+  /// without an app poster is dropped, never opened.
   static void openURL(const platform::URL& url);
 };
 

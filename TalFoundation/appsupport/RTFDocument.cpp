@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -109,20 +111,32 @@ RGB rgbOf(const platform::Color& color, platform::Color::Appearance appearance) 
   return {channel(c.red), channel(c.green), channel(c.blue)};
 }
 
+/// The distinct values in first-seen order, with a lookup that stays
+/// logarithmic however many there are (a run per colour is common).
 template <typename T>
-std::size_t indexOf(std::vector<T>& table, const T& value) {
-  const auto it = std::find(table.begin(), table.end(), value);
-  if (it != table.end()) return static_cast<std::size_t>(it - table.begin());
-  table.push_back(value);
-  return table.size() - 1;
-}
+class Table {
+ public:
+  Table() = default;
+  explicit Table(T first) { indexOf(first); }
+
+  std::size_t indexOf(const T& value) {
+    const auto [it, added] = index_.try_emplace(value, items_.size());
+    if (added) items_.push_back(value);
+    return it->second;
+  }
+  [[nodiscard]] const std::vector<T>& items() const noexcept { return items_; }
+
+ private:
+  std::vector<T> items_;
+  std::map<T, std::size_t> index_;
+};
 
 }  // namespace
 
 std::optional<std::string> RTFDocument::fromAttributedText(const AttributedText& text,
                                                            platform::Color::Appearance appearance) {
-  std::vector<std::string> fonts{std::string(kDefaultFont)};
-  std::vector<RGB> colors;
+  Table<std::string> fontTable(std::string{kDefaultFont});
+  Table<RGB> colorTable;
   struct RunRefs {
     std::size_t font;
     std::optional<std::size_t> color;  // index into the table, which starts at 1
@@ -135,11 +149,13 @@ std::optional<std::string> RTFDocument::fromAttributedText(const AttributedText&
     RunRefs r{0, std::nullopt};
     if (a.fontFamily) {
       if (!isUTF8(*a.fontFamily)) return std::nullopt;
-      r.font = indexOf(fonts, *a.fontFamily);
+      r.font = fontTable.indexOf(*a.fontFamily);
     }
-    if (a.foregroundColor) r.color = indexOf(colors, rgbOf(*a.foregroundColor, appearance)) + 1;
+    if (a.foregroundColor) r.color = colorTable.indexOf(rgbOf(*a.foregroundColor, appearance)) + 1;
     refs.push_back(r);
   }
+  const std::vector<std::string>& fonts = fontTable.items();
+  const std::vector<RGB>& colors = colorTable.items();
 
   std::string out = "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\n{\\fonttbl";
   for (std::size_t i = 0; i < fonts.size(); ++i) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -17,7 +18,9 @@ class TAL_EXPORT SFSymbols {
  public:
   enum class Case : std::uint8_t { checkmark, hint, questionmark, refresh, settings, undo };
 
-  constexpr SFSymbols(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr SFSymbols(Case c) noexcept : case_(detail::caseInRange(c, Case::undo)) {}
 
   static const SFSymbols checkmark;
   static const SFSymbols hint;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -17,7 +18,9 @@ class TAL_EXPORT TalChineseFontPreference {
  public:
   enum class Case : std::uint8_t { Hans, Hant, HK, TW };
 
-  constexpr TalChineseFontPreference(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalChineseFontPreference(Case c) noexcept : case_(detail::caseInRange(c, Case::TW)) {}
 
   static const TalChineseFontPreference Hans;
   static const TalChineseFontPreference Hant;

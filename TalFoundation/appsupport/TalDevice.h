@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -19,7 +20,9 @@ class TAL_EXPORT TalDevice {
    public:
     enum class Case : std::uint8_t { iPhone, iPad, mac, appleTV, carPlay, appleWatch, visionPro, unknown };
 
-    constexpr DeviceType(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+    /// A value cast to Case that names no case is read as Case::unknown.
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    constexpr DeviceType(Case c) noexcept : case_(detail::caseInRange(c, Case::unknown, Case::unknown)) {}
 
     static const DeviceType iPhone;
     static const DeviceType iPad;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -16,7 +17,9 @@ class TAL_EXPORT TalNumPadTheme {
  public:
   enum class Case : std::uint8_t { general, calGeneral };
 
-  constexpr TalNumPadTheme(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNumPadTheme(Case c) noexcept : case_(detail::caseInRange(c, Case::calGeneral)) {}
 
   static const TalNumPadTheme general;
   static const TalNumPadTheme calGeneral;

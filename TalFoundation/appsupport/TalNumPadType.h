@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -17,7 +18,9 @@ class TAL_EXPORT TalNumPadType {
  public:
   enum class Case : std::uint8_t { general, cal };
 
-  constexpr TalNumPadType(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNumPadType(Case c) noexcept : case_(detail::caseInRange(c, Case::cal)) {}
 
   static const TalNumPadType general;
   static const TalNumPadType cal;

@@ -3,12 +3,15 @@
 #include <utility>
 
 #include "TalFoundation/appsupport/RTFDocument.h"
+#include "TalFoundation/numbertext/detail/IcuText.h"
 #include "TalFoundation/platform/Pasteboard.h"
 
 namespace tal {
 
-void TalPasteboardUtils::copyPlainTextToPasteboard(std::string text) {
+bool TalPasteboardUtils::copyPlainTextToPasteboard(std::string text) {
+  if (!numbertext_detail::isWellFormedUtf8(text)) return false;
   platform::Pasteboard::general()->setString(std::move(text));
+  return true;
 }
 
 bool TalPasteboardUtils::copyRichTextToPasteboard(const AttributedText& text) {

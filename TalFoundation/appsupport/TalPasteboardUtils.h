@@ -15,9 +15,10 @@ class AttributedText;
 struct TAL_EXPORT TalPasteboardUtils {
   TalPasteboardUtils() = delete;
 
-  /// Replaces the general pasteboard's contents with `text` as plain text.
-  /// The bytes are kept as given.
-  static void copyPlainTextToPasteboard(std::string text);
+  /// Replaces the general pasteboard's contents with `text` as plain text,
+  /// byte for byte, and returns true; the rule of copyRichTextToPasteboard:
+  /// false, leaving the pasteboard untouched, when `text` is not valid UTF-8.
+  static bool copyPlainTextToPasteboard(std::string text);
   /// Replaces the contents with `text` written as an RTF document under
   /// "public.rtf" and returns true; returns false, leaving the pasteboard
   /// untouched, when the text cannot be written (not valid UTF-8).

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "TalFoundation/currency/DecodingError.h"
+#include "TalFoundation/platform/DecodingError.h"
 #include "TalFoundation/currency/detail/JsonText.h"
 
 namespace tal {
@@ -45,7 +45,7 @@ std::string excerpt(std::string_view text) {
 
 [[noreturn]] void mismatch(std::string key, std::string_view expected, Json type) {
   const Kind kind = type == Json::null ? Kind::valueNotFound : Kind::typeMismatch;
-  throw DecodingError(kind, std::move(key),
+  throwDecodingError(kind, std::move(key),
                       "expected " + std::string(expected) + ", found " + std::string(found(type)));
 }
 
@@ -57,7 +57,7 @@ std::int64_t wholeNumber(std::string_view text, std::string_view key) {
   // Fraction, exponent or beyond 64 bits: judge by value (1.0 and 1e3 are whole).
   const auto decimal = Decimal::fromString(text);
   if (!decimal || !decimal->isFinite() || decimal->rounded(0, Decimal::Rounding::down) != *decimal)
-    throw DecodingError(Kind::dataCorrupted, std::string(key), excerpt(text) + " is not a whole number");
+    throwDecodingError(Kind::dataCorrupted, std::string(key), excerpt(text) + " is not a whole number");
   constexpr Decimal kMin = std::numeric_limits<std::int64_t>::min();
   constexpr Decimal kMax = std::numeric_limits<std::int64_t>::max();
   if (*decimal >= kMin && *decimal <= kMax) {
@@ -66,7 +66,7 @@ std::int64_t wholeNumber(std::string_view text, std::string_view key) {
         error == std::errc() && stop == plain.data() + plain.size())
       return value;
   }
-  throw DecodingError(Kind::dataCorrupted, std::string(key),
+  throwDecodingError(Kind::dataCorrupted, std::string(key),
                       excerpt(text) + " does not fit in a signed 64-bit integer");
 }
 
@@ -106,7 +106,7 @@ class SnapshotReader final : public detail::JsonEvents {
   enum class Field { other, baseCode, timeLastUpdateUnix, timeNextUpdateUnix, rates };
 
   [[noreturn]] static void missing(std::string_view key) {
-    throw DecodingError(Kind::keyNotFound, std::string(key), "required key is missing");
+    throwDecodingError(Kind::keyNotFound, std::string(key), "required key is missing");
   }
 
   void value(Json type, std::string_view text) {
@@ -157,15 +157,11 @@ class SnapshotReader final : public detail::JsonEvents {
   void rate(Json type, std::string_view text) {
     if (type != Json::number) mismatch(rateKey(), "a number", type);
     const auto decimal = Decimal::fromString(text);
-    if (!decimal || decimal->isNaN())
-      throw DecodingError(Kind::dataCorrupted, rateKey(), excerpt(text) + " is outside the decimal range");
-    // The reader judges a number by its written exponent, so it takes
-    // 1e+308 with many integer digits (9.3E+324) yet refuses the same value
-    // written the way toJSON writes it. Refusing the magnitude itself keeps
-    // every decoded snapshot readable again.
-    constexpr Decimal kTooLarge = 1e309_dec;
-    if (decimal->magnitude() >= kTooLarge)
-      throw DecodingError(Kind::dataCorrupted, rateKey(), excerpt(text) + " is too large to read");
+    // Too large (NaN) and too small (a nonzero number read as 0) alike: every
+    // conversion through such a rate would be NaN.
+    const bool writtenNonZero = text.substr(0, text.find_first_of("eE")).find_first_of("123456789") != text.npos;
+    if (!decimal || decimal->isNaN() || (decimal->isZero() && writtenNonZero))
+      throwDecodingError(Kind::dataCorrupted, rateKey(), excerpt(text) + " is outside the decimal range");
     rates_->insert_or_assign(rateCode_, *decimal);
   }
 

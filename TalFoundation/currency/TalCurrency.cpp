@@ -228,7 +228,7 @@ std::string TalCurrency::toJSON() const {
 TalCurrency TalCurrency::fromJSON(std::string_view json) {
   const std::string code = detail::readJsonString(json);
   if (const auto currency = fromRawValue(code)) return *currency;
-  throw DecodingError(DecodingError::Kind::dataCorrupted, "", "\"" + code + "\" is not a currency code");
+  throwDecodingError(DecodingError::Kind::dataCorrupted, "", "\"" + code + "\" is not a currency code");
 }
 
 std::optional<std::string> currencyName(TalCurrency currency, std::string_view localeIdentifier) {

@@ -36,7 +36,7 @@ std::string TalCurrencySortingOrder::toJSON() const {
 TalCurrencySortingOrder TalCurrencySortingOrder::fromJSON(std::string_view json) {
   const std::string raw = detail::readJsonString(json);
   if (const auto order = fromRawValue(raw)) return *order;
-  throw DecodingError(DecodingError::Kind::dataCorrupted, "", "\"" + raw + "\" is not a currency sorting order");
+  throwDecodingError(DecodingError::Kind::dataCorrupted, "", "\"" + raw + "\" is not a currency sorting order");
 }
 
 }  // namespace tal

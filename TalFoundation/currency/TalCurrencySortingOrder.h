@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -21,7 +22,9 @@ class TAL_EXPORT TalCurrencySortingOrder {
     sortByCurrencyName,
   };
 
-  constexpr TalCurrencySortingOrder(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalCurrencySortingOrder(Case c) noexcept : case_(detail::caseInRange(c, Case::sortByCurrencyName)) {}
 
   static const TalCurrencySortingOrder sortByCurrencyCode;
   static const TalCurrencySortingOrder sortByCurrencyName;

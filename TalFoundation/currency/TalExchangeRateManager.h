@@ -33,7 +33,10 @@ class TAL_EXPORT TalExchangeRateManager {
   /// on: with no error on success, the source's error unchanged on failure
   /// (nothing changes then), or — at once, on the calling thread, when no
   /// source is configured — domain "ExchangeRateManager", code -1,
-  /// description "未配置汇率服务". An empty `completion` is allowed.
+  /// description "未配置汇率服务". An empty `completion` is allowed. Safe at
+  /// any point of the process's life, static destruction included: the
+  /// manager and the currency units are never destroyed, and nothing is
+  /// posted to a library thread, so the completion runs by the rule above.
   void updateRates(std::function<void(std::optional<Error>)> completion);
 
   /// The same, with the outcome in a future. Waiting on it from the thread

@@ -9,9 +9,19 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 namespace tal::detail {
+
+/// `c` when it is one of the declared cases (ordinals 0 through `last`),
+/// else `fallback`: an enumeration class built from a cast integer never
+/// holds a case its tables do not have.
+template <class Case>
+[[nodiscard]] constexpr Case caseInRange(Case c, Case last, Case fallback = Case{}) noexcept {
+  using Ordinal = std::underlying_type_t<Case>;
+  return static_cast<Ordinal>(c) <= static_cast<Ordinal>(last) ? c : fallback;
+}
 
 template <class Case, class Raw = std::string_view>
 struct RawValueRow {

@@ -1,15 +1,18 @@
 // Decimal helpers the app calls around a calculation: arithmetic straight
 // from user text, a division that refuses a zero divisor, the repeated-
 // multiplication power, validity and termination tests, the choice of
-// scientific notation, and conversion to and from doubles.
+// scientific notation; conversion to and from doubles lives beside Decimal
+// (platform/DecimalDouble.h) and is included here for callers of old.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecimalDouble.h"
 
 namespace tal {
 
@@ -27,6 +30,25 @@ namespace tal {
 [[nodiscard]] TAL_EXPORT Decimal multiply(const Decimal& a, const Decimal& b) noexcept;
 /// Absent when b is zero.
 [[nodiscard]] TAL_EXPORT std::optional<Decimal> divide(const Decimal& a, const Decimal& b) noexcept;
+
+// Whole numbers, so that add(0, 0) means two numbers: a literal 0 would
+// otherwise convert to a text as readily as to a Decimal.
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal add(A a, B b) noexcept {
+  return add(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal subtract(A a, B b) noexcept {
+  return subtract(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] Decimal multiply(A a, B b) noexcept {
+  return multiply(Decimal(a), Decimal(b));
+}
+template <std::integral A, std::integral B>
+[[nodiscard]] std::optional<Decimal> divide(A a, B b) noexcept {
+  return divide(Decimal(a), Decimal(b));
+}
 
 /// value × value × … (n factors, each product rounded), 1 for n = 0 and 0
 /// for a negative n. Beyond 4096 factors the power is taken by squaring,
@@ -48,13 +70,5 @@ namespace tal {
 [[nodiscard]] TAL_EXPORT bool shouldUseScientificNotation(const Decimal& value, int maxFractionDigits,
                                                const std::optional<Decimal>& minThreshold = std::nullopt,
                                                const std::optional<Decimal>& maxThreshold = std::nullopt) noexcept;
-
-/// The nearest double; absent for NaN, for values beyond the double range,
-/// and for nonzero values that would become 0.
-[[nodiscard]] TAL_EXPORT std::optional<double> toDouble(const Decimal& value) noexcept;
-
-/// The double's 15 significant digits ("%.15g") as a decimal: 0.1 → 0.1.
-/// Absent for infinities and NaN.
-[[nodiscard]] TAL_EXPORT std::optional<Decimal> toExactDecimal(double value) noexcept;
 
 }  // namespace tal

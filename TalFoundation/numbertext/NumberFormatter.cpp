@@ -124,6 +124,8 @@ void NumberFormatter::setLocale(Locale locale) {
 }
 
 int NumberFormatter::minimumFractionDigits() const {
+  // A count of our own is what formatting uses; ICU's getter caps it.
+  if (settings_.minFraction) return *settings_.minFraction;
   const auto built = impl();
   return built ? built->decimalFormat->getMinimumFractionDigits() : settings_.minFraction.value_or(0);
 }
@@ -136,6 +138,7 @@ void NumberFormatter::setMinimumFractionDigits(int digits) {
 }
 
 int NumberFormatter::maximumFractionDigits() const {
+  if (settings_.maxFraction) return *settings_.maxFraction;
   const auto built = impl();
   return built ? built->decimalFormat->getMaximumFractionDigits() : settings_.maxFraction.value_or(3);
 }

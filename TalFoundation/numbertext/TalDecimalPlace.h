@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -19,7 +20,9 @@ class TAL_EXPORT TalDecimalPlace {
  public:
   enum class Case : std::uint8_t { _0, _1, _2, _3, _4, _5, _6, _7, _8, _9, _10, _11, _12, _13, _14 };
 
-  constexpr TalDecimalPlace(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalDecimalPlace(Case c) noexcept : case_(detail::caseInRange(c, Case::_14)) {}
 
   static const TalDecimalPlace _0;
   static const TalDecimalPlace _1;

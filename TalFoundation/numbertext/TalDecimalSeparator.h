@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -20,7 +21,9 @@ class TAL_EXPORT TalDecimalSeparator {
  public:
   enum class Case : std::uint8_t { dot, comma, arabicDecimalSeparator };
 
-  constexpr TalDecimalSeparator(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalDecimalSeparator(Case c) noexcept : case_(detail::caseInRange(c, Case::arabicDecimalSeparator)) {}
 
   static const TalDecimalSeparator dot;
   static const TalDecimalSeparator comma;

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -21,7 +22,9 @@ class TAL_EXPORT TalDigitGroupingSymbol {
  public:
   enum class Case : std::uint8_t { noSymbol, dot, comma, space, apostrophe, arabicThousandsSeparator, arabicComma };
 
-  constexpr TalDigitGroupingSymbol(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalDigitGroupingSymbol(Case c) noexcept : case_(detail::caseInRange(c, Case::arabicComma)) {}
 
   static const TalDigitGroupingSymbol noSymbol;
   static const TalDigitGroupingSymbol dot;

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -21,7 +22,9 @@ class TAL_EXPORT TalNotation {
  public:
   enum class Case : std::uint8_t { normal, fixed, scientific, engineer };
 
-  constexpr TalNotation(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalNotation(Case c) noexcept : case_(detail::caseInRange(c, Case::engineer)) {}
 
   static const TalNotation normal;
   static const TalNotation fixed;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -20,7 +21,9 @@ class TAL_EXPORT TalSecondaryDigitGroupingSize {
  public:
   enum class Case : std::uint8_t { _0, _2, _3, _4 };
 
-  constexpr TalSecondaryDigitGroupingSize(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalSecondaryDigitGroupingSize(Case c) noexcept : case_(detail::caseInRange(c, Case::_4)) {}
 
   static const TalSecondaryDigitGroupingSize _0;
   static const TalSecondaryDigitGroupingSize _2;

@@ -1,62 +1,142 @@
 #include "TalFoundation/platform/Bundle.h"
 
-#include <rapidjson/document.h>
-#include <rapidjson/memorystream.h>
 #include <unicode/locid.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <mutex>
 #include <sstream>
+#include <system_error>
 #include <utility>
+#include <vector>
 
-#include "TalFoundation/detail/Utf8.h"
+#include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/DecodingError.h"
+#include "TalFoundation/platform/detail/JsonReader.h"
 
 namespace tal::platform {
 namespace {
 
-using JSONValue = rapidjson::Value;
+// A document as a tree, built from the reader's events without recursion.
+// The reader limits the nesting, so the tree's own destruction stays shallow.
+struct Node {
+  enum class Type : std::uint8_t { null, boolean, number, string, object, array };
+  Type type = Type::null;
+  bool boolean = false;
+  std::string text;  // a string's value, or a number as written
+  std::vector<std::pair<std::string, Node>> members;
+  std::vector<Node> elements;
+};
 
-std::string text(const JSONValue& v) { return std::string(v.GetString(), v.GetStringLength()); }
+class TreeBuilder final : public tal::detail::JsonEvents {
+ public:
+  Node root;
 
-Bundle::InfoValue infoValue(const JSONValue& v) {
-  if (v.IsString()) return text(v);
-  if (v.IsBool()) return v.GetBool();
-  if (v.IsInt64()) return v.GetInt64();
-  if (v.IsNumber()) return v.GetDouble();
-  return Bundle::Structured{};
+  void null() override { place(Node{}); }
+  void boolean(bool value) override {
+    Node n;
+    n.type = Node::Type::boolean;
+    n.boolean = value;
+    place(std::move(n));
+  }
+  void number(std::string_view text) override { place(scalar(Node::Type::number, text)); }
+  void string(std::string_view value) override { place(scalar(Node::Type::string, value)); }
+  void key(std::string_view name) override { key_ = name; }
+  void startObject() override { open(Node::Type::object); }
+  void endObject() override { open_.pop_back(); }
+  void startArray() override { open(Node::Type::array); }
+  void endArray() override { open_.pop_back(); }
+
+ private:
+  static Node scalar(Node::Type type, std::string_view text) {
+    Node n;
+    n.type = type;
+    n.text = text;
+    return n;
+  }
+  // Where the next value goes; a pointer into its parent, stable until the
+  // parent's next value is placed, by which time this one is closed.
+  Node& place(Node&& n) {
+    if (open_.empty()) return root = std::move(n);
+    Node& parent = *open_.back();
+    if (parent.type == Node::Type::object) return parent.members.emplace_back(std::move(key_), std::move(n)).second;
+    return parent.elements.emplace_back(std::move(n));
+  }
+  void open(Node::Type type) {
+    Node n;
+    n.type = type;
+    open_.push_back(&place(std::move(n)));
+  }
+
+  std::vector<Node*> open_;
+  std::string key_;
+};
+
+const Node* member(const Node& object, std::string_view name) {
+  // The last of repeated keys counts.
+  const Node* found = nullptr;
+  for (const auto& [key, value] : object.members)
+    if (key == name) found = &value;
+  return found;
 }
 
-std::optional<Bundle::StringsTable> stringsTable(const JSONValue& v) {
-  if (!v.IsObject()) return std::nullopt;
+std::optional<Bundle::InfoValue> infoValue(const Node& v) {
+  switch (v.type) {
+    case Node::Type::string: return v.text;
+    case Node::Type::boolean: return v.boolean;
+    case Node::Type::number: {
+      std::int64_t whole = 0;
+      const char* const end = v.text.data() + v.text.size();
+      if (const auto [stop, error] = std::from_chars(v.text.data(), end, whole); error == std::errc() && stop == end)
+        return whole;
+      // Other numbers as the nearest double; none beyond the double range.
+      const double d = Decimal::fromString(v.text).value_or(Decimal::nan()).toDouble();
+      if (!std::isfinite(d)) return std::nullopt;
+      return d;
+    }
+    default: return Bundle::Structured{};
+  }
+}
+
+std::optional<Bundle::StringsTable> stringsTable(const Node& v) {
+  if (v.type != Node::Type::object) return std::nullopt;
   Bundle::StringsTable table;
-  for (const auto& member : v.GetObject()) {
-    if (!member.value.IsString()) return std::nullopt;
-    table.emplace(text(member.name), text(member.value));
+  for (const auto& [key, value] : v.members) {
+    if (value.type != Node::Type::string) return std::nullopt;
+    table.insert_or_assign(key, value.text);
   }
   return table;
 }
 
-std::optional<Bundle::Localizations> localizations(const JSONValue& v) {
-  if (!v.IsObject()) return std::nullopt;
+std::optional<Bundle::Localizations> localizations(const Node& v) {
+  if (v.type != Node::Type::object) return std::nullopt;
   Bundle::Localizations result;
-  for (const auto& localization : v.GetObject()) {
-    if (!localization.value.IsObject()) return std::nullopt;
+  for (const auto& [name, localization] : v.members) {
+    if (localization.type != Node::Type::object) return std::nullopt;
     Bundle::Localization tables;
-    for (const auto& table : localization.value.GetObject()) {
-      std::optional<Bundle::StringsTable> strings = stringsTable(table.value);
+    for (const auto& [tableName, table] : localization.members) {
+      std::optional<Bundle::StringsTable> strings = stringsTable(table);
       if (!strings) return std::nullopt;
-      tables.emplace(text(table.name), std::move(*strings));
+      tables.insert_or_assign(tableName, std::move(*strings));
     }
-    result.emplace(text(localization.name), std::move(tables));
+    result.insert_or_assign(name, std::move(tables));
   }
   return result;
 }
 
-// Candidate localisation names for the current locale, most specific first.
+// Candidate localisation names for the current locale, most specific first,
+// after adding the likely script and region as the platform does: zh_TW is
+// zh-Hant-TW, so it finds "zh-Hant" before "zh".
 std::vector<std::string> namesForCurrentLocale() {
-  const icu::Locale& locale = icu::Locale::getDefault();
+  icu::Locale locale = icu::Locale::getDefault();
+  UErrorCode status = U_ZERO_ERROR;
+  icu::Locale maximized = locale;
+  maximized.addLikelySubtags(status);
+  if (U_SUCCESS(status)) locale = maximized;
   const std::string language = locale.getLanguage();
   const std::string script = locale.getScript();
   const std::string region = locale.getCountry();
@@ -69,24 +149,15 @@ std::vector<std::string> namesForCurrentLocale() {
   return names;
 }
 
-// Whether any text read into the bundle holds an escaped lone surrogate.
-bool anyTextHoldsEncodedSurrogate(const Bundle::InfoDictionary& info, std::string_view developmentLocalization,
-                                  const Bundle::Localizations& localizations) {
-  using tal::detail::holdsEncodedSurrogate;
-  for (const auto& [key, value] : info) {
-    const auto* s = std::get_if<std::string>(&value);
-    if (holdsEncodedSurrogate(key) || (s != nullptr && holdsEncodedSurrogate(*s))) return true;
+// Whether two localisation names are the same, "_" and "-" alike.
+bool sameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const char x = a[i] == '_' ? '-' : a[i];
+    const char y = b[i] == '_' ? '-' : b[i];
+    if (x != y) return false;
   }
-  if (holdsEncodedSurrogate(developmentLocalization)) return true;
-  for (const auto& [name, tables] : localizations) {
-    if (holdsEncodedSurrogate(name)) return true;
-    for (const auto& [tableName, table] : tables) {
-      if (holdsEncodedSurrogate(tableName)) return true;
-      for (const auto& [key, value] : table)
-        if (holdsEncodedSurrogate(key) || holdsEncodedSurrogate(value)) return true;
-    }
-  }
-  return false;
+  return true;
 }
 
 struct MainSlot {
@@ -107,35 +178,31 @@ Bundle::Bundle(InfoDictionary info, Localizations localizations, std::string dev
       developmentLocalization_(std::move(developmentLocalization)) {}
 
 std::optional<Bundle> Bundle::fromJSON(std::string_view json) {
-  // Iterative, so that deep nesting cannot exhaust the stack; strict UTF-8;
-  // and stopping after the value, so that bytes after a NUL are not ignored.
-  constexpr unsigned kFlags =
-      rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseStopWhenDoneFlag;
-  rapidjson::MemoryStream stream(json.data(), json.size());
-  rapidjson::Document document;
-  document.ParseStream<kFlags>(stream);
-  if (document.HasParseError() || !document.IsObject()) return std::nullopt;
-  if (json.find_first_not_of(" \t\n\r", stream.Tell()) != std::string_view::npos) return std::nullopt;
-
-  // Read through a const view: its iterators compare without the ambiguity
-  // C++20 finds in RapidJSON's mixed const and non-const comparisons.
-  const JSONValue& root = document;
+  TreeBuilder tree;
+  try {
+    tal::detail::readJson(json, tree);
+  } catch (const DecodingError&) {
+    return std::nullopt;
+  }
+  const Node& root = tree.root;
+  if (root.type != Node::Type::object) return std::nullopt;
   Bundle bundle;
-  if (auto it = root.FindMember("info"); it != root.MemberEnd()) {
-    if (!it->value.IsObject()) return std::nullopt;
-    for (const auto& member : it->value.GetObject()) bundle.info_.emplace(text(member.name), infoValue(member.value));
+  if (const Node* info = member(root, "info")) {
+    if (info->type != Node::Type::object) return std::nullopt;
+    for (const auto& [key, value] : info->members) {
+      std::optional<InfoValue> read = infoValue(value);
+      if (!read) return std::nullopt;
+      bundle.info_.insert_or_assign(key, std::move(*read));
+    }
   }
-  if (auto it = root.FindMember("developmentLocalization"); it != root.MemberEnd()) {
-    if (!it->value.IsString()) return std::nullopt;
-    bundle.developmentLocalization_ = text(it->value);
+  if (const Node* development = member(root, "developmentLocalization")) {
+    if (development->type != Node::Type::string) return std::nullopt;
+    bundle.developmentLocalization_ = development->text;
   }
-  if (auto it = root.FindMember("localizations"); it != root.MemberEnd()) {
-    std::optional<Localizations> read = localizations(it->value);
+  if (const Node* localized = member(root, "localizations")) {
+    std::optional<Localizations> read = localizations(*localized);
     if (!read) return std::nullopt;
     bundle.localizations_ = std::move(*read);
-  }
-  if (anyTextHoldsEncodedSurrogate(bundle.info_, bundle.developmentLocalization_, bundle.localizations_)) {
-    return std::nullopt;
   }
   return bundle;
 }
@@ -158,9 +225,11 @@ std::optional<std::string> Bundle::infoString(std::string_view key) const {
 
 std::vector<std::string> Bundle::searchOrder() const {
   std::vector<std::string> order;
-  const auto add = [&](const std::string& name) {
-    if (localizations_.contains(name) && std::find(order.begin(), order.end(), name) == order.end()) {
-      order.push_back(name);
+  const auto add = [&](const std::string& wanted) {
+    const auto held = std::find_if(localizations_.begin(), localizations_.end(),
+                                   [&](const auto& entry) { return sameName(entry.first, wanted); });
+    if (held != localizations_.end() && std::find(order.begin(), order.end(), held->first) == order.end()) {
+      order.push_back(held->first);
     }
   };
   for (const std::string& name : preferred_.empty() ? namesForCurrentLocale() : preferred_) add(name);

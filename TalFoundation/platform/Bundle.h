@@ -42,8 +42,11 @@ class TAL_EXPORT Bundle {
   ///   {"info": {key: value, ...},
   ///    "developmentLocalization": "en",
   ///    "localizations": {"zh-Hans": {"InfoPlist": {key: "text", ...}}, ...}}
-  /// Every member is optional. Absent when the text is not JSON, is not an
-  /// object, or a member has the wrong shape (a table entry that is not text).
+  /// Every member is optional; of a repeated key the last counts. Absent when
+  /// the text is not strict JSON (platform/detail/JsonReader.h: nested at most
+  /// 256 deep, a leading UTF-8 byte-order mark skipped), is not an object, or
+  /// a member has the wrong shape (a table entry that is not text, an info
+  /// number beyond the range of a double).
   [[nodiscard]] static std::optional<Bundle> fromJSON(std::string_view json);
   /// The same for a file; absent also when the file cannot be read.
   [[nodiscard]] static std::optional<Bundle> fromJSONFile(const std::string& path);
@@ -59,11 +62,13 @@ class TAL_EXPORT Bundle {
                                             std::string_view table) const;
 
   /// The localisations searched, in order: the preferred ones that the bundle
-  /// holds, then the development localisation, then "Base".
+  /// holds, then the development localisation, then "Base". A name matches a
+  /// held localisation with "_" and "-" taken alike ("zh_TW" is "zh-TW").
   [[nodiscard]] std::vector<std::string> searchOrder() const;
   /// Prefers exactly these localisation names, in order. Empty (the default)
-  /// derives them from the current locale on every lookup: language-script-
-  /// region, language-script, language-region, language.
+  /// derives them from the current locale on every lookup, with its likely
+  /// script and region added (zh_TW is zh-Hant-TW, zh_CN zh-Hans-CN):
+  /// language-script-region, language-script, language-region, language.
   void setPreferredLocalizations(std::vector<std::string> names) { preferred_ = std::move(names); }
 
   /// The main bundle: empty until the app installs one.

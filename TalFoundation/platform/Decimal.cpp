@@ -356,6 +356,10 @@ Decimal pow(const Decimal& x, std::int64_t n) noexcept {
 }
 
 Decimal Decimal::rounded(std::int64_t fractionDigits, Rounding mode) const noexcept {
+  // Further out than this the answer no longer changes; the clamp keeps
+  // -fractionDigits defined for INT64_MIN.
+  constexpr std::int64_t kReach = kMaxExponent + 2 * kMaxDigits;
+  fractionDigits = std::clamp(fractionDigits, -kReach, kReach);
   if (isNaN() || isZero() || exponent_ >= -fractionDigits) return *this;
   const std::int64_t cut = -fractionDigits - exponent_;
   const Uint128 c = A::coefficient(*this);

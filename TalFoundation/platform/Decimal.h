@@ -115,7 +115,9 @@ class TAL_EXPORT Decimal {
     floor,     ///< toward -infinity
   };
   /// The value with at most `fractionDigits` digits after the point
-  /// (negative: rounds to tens, hundreds, …). NaN stays NaN.
+  /// (negative: rounds to tens, hundreds, …). NaN stays NaN. Defined for
+  /// every `fractionDigits`: a result beyond the exponent range is NaN (up to
+  /// 1E+1000000), or zero.
   [[nodiscard]] Decimal rounded(std::int64_t fractionDigits, Rounding mode) const noexcept;
 
   /// x^n for whole n >= 0 (x^0 = 1). Exact when the exact power has at most

@@ -14,13 +14,15 @@ struct Installed {
   std::shared_ptr<LinkOpener> opener;
 };
 
+// Both never destroyed: a link may be asked for during static destruction.
 Installed& installed() {
-  static Installed instance;
+  static Installed& instance = *new Installed();
   return instance;
 }
 
 std::shared_ptr<LinkOpener> processOpener() {
-  static const std::shared_ptr<LinkOpener> instance = std::make_shared<RecordingLinkOpener>();
+  static const std::shared_ptr<LinkOpener>& instance =
+      *new std::shared_ptr<LinkOpener>(std::make_shared<RecordingLinkOpener>());
   return instance;
 }
 

@@ -1,5 +1,6 @@
 #include "TalFoundation/platform/MainQueue.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -61,19 +62,23 @@ struct MainQueue::State {
 
 MainQueue::MainQueue(Mode mode) : state_(std::make_unique<State>()) { state_->mode = mode; }
 
-MainQueue::~MainQueue() {
+MainQueue::~MainQueue() { close(); }
+
+void MainQueue::close() {
   std::deque<std::function<void()>> dropped;
+  std::thread worker;
   {
     const std::lock_guard lock(state_->mutex);
     state_->stopping = true;
     dropped.swap(state_->queue);
+    worker = std::move(state_->worker);
     state_->changed.notify_all();
   }
-  if (state_->worker.joinable()) {
-    if (state_->worker.get_id() == std::this_thread::get_id()) {
-      state_->worker.detach();  // destroyed from its own item: it ends right after
+  if (worker.joinable()) {
+    if (worker.get_id() == std::this_thread::get_id()) {
+      worker.detach();  // closed from its own item: it ends right after
     } else {
-      state_->worker.join();
+      worker.join();
     }
   }
 }
@@ -168,10 +173,69 @@ bool MainQueue::isCurrent() const {
   return state_->runningHere();
 }
 
-MainQueue& MainQueue::main() {
-  // Destroyed with the other statics at exit, which joins its thread.
-  static MainQueue instance(Mode::ownThread);
+namespace {
+
+/// Closes the main queue when static destruction reaches it.
+class CloseAtExit {
+ public:
+  explicit CloseAtExit(MainQueue& queue) : queue_(queue) {}
+  CloseAtExit(const CloseAtExit&) = delete;
+  CloseAtExit& operator=(const CloseAtExit&) = delete;
+  ~CloseAtExit() { queue_.close(); }
+
+ private:
+  MainQueue& queue_;
+};
+
+/// The app's poster, if it installed one. Never destroyed.
+struct AppPoster {
+  std::mutex mutex;
+  std::shared_ptr<const Executor> poster;  // guarded by mutex
+  std::atomic<bool> installed{false};      // written under mutex
+};
+
+AppPoster& appPoster() {
+  static AppPoster& instance = *new AppPoster();
   return instance;
+}
+
+}  // namespace
+
+MainQueue& MainQueue::main() {
+  // Never destroyed, so a late caller finds a closed queue rather than a
+  // destroyed one; closing at exit joins its thread.
+  static MainQueue& instance = *new MainQueue(Mode::ownThread);
+  static const CloseAtExit closeAtExit(instance);
+  return instance;
+}
+
+void setMainThreadPoster(Executor poster) {
+  AppPoster& slot = appPoster();
+  std::shared_ptr<const Executor> previous;
+  {
+    const std::lock_guard lock(slot.mutex);
+    previous = std::exchange(slot.poster, poster ? std::make_shared<const Executor>(std::move(poster)) : nullptr);
+    slot.installed.store(slot.poster != nullptr, std::memory_order_release);
+  }
+  // The previous poster is released here, outside the lock.
+}
+
+void runOnMainThread(Task work) {
+  if (!work) return;
+  AppPoster& slot = appPoster();
+  std::shared_ptr<const Executor> poster;
+  if (slot.installed.load(std::memory_order_acquire)) {
+    const std::lock_guard lock(slot.mutex);
+    poster = slot.poster;
+  }
+  if (!poster) {
+    MainQueue::main().async(std::move(work));
+    return;
+  }
+  try {
+    (*poster)(std::move(work));
+  } catch (...) {  // NOLINT(bugprone-empty-catch): documented: the work is dropped
+  }
 }
 
 }  // namespace tal::platform

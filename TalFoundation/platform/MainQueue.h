@@ -1,7 +1,9 @@
 // MainQueue: the serial queue that stands for the app's main thread. Work
 // posted to it runs later, one item at a time, in posting order: on the
 // queue's own thread by default, or on whichever thread the app calls
-// drain() from when the app runs its own event loop.
+// drain() from when the app runs its own event loop. An app with a UI
+// thread of its own hands the library its poster instead
+// (setMainThreadPoster), and the library's main-thread work goes there.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +12,7 @@
 #include <memory>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/platform/Executor.h"
 
 namespace tal::platform {
 
@@ -21,8 +24,7 @@ class TAL_EXPORT MainQueue {
   };
 
   explicit MainQueue(Mode mode = Mode::ownThread);
-  /// Drops work not yet started, lets a running item finish and joins the
-  /// queue's thread.
+  /// As close().
   ~MainQueue();
   MainQueue(const MainQueue&) = delete;
   MainQueue& operator=(const MainQueue&) = delete;
@@ -55,12 +57,32 @@ class TAL_EXPORT MainQueue {
   /// Whether the calling thread is running an item of this queue now.
   [[nodiscard]] bool isCurrent() const;
 
+  /// Drops work not yet started, lets a running item finish and joins the
+  /// queue's thread; from then on async() ignores new work and drain()
+  /// returns 0. Closing twice is harmless.
+  void close();
+
   /// The app's main queue, in ownThread mode until the app switches it.
+  /// Never destroyed: it is closed when static destruction reaches it, so
+  /// work posted to it from then on is dropped.
   [[nodiscard]] static MainQueue& main();
 
  private:
   struct State;
   std::unique_ptr<State> state_;
 };
+
+/// Hands all later main-thread work of the library (links open there) to
+/// `poster`, the app's way of running a task on its UI thread; an empty one
+/// restores MainQueue::main(). The library may call the poster from any
+/// thread until it is replaced, static destruction included: install an
+/// empty poster before the app's UI loop stops.
+void setMainThreadPoster(Executor poster);
+
+/// Sends `work` to the main thread: to the app's poster when one is
+/// installed, else to MainQueue::main() (where it is dropped once that queue
+/// has closed at exit). Never runs `work` before returning, unless the app's
+/// poster does. An empty `work`, or a poster that throws, drops it.
+void runOnMainThread(Task work);
 
 }  // namespace tal::platform

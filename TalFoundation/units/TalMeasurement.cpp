@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
-#include "TalFoundation/numbertext/DecimalHelpers.h"
 #include "TalFoundation/platform/BackgroundExecutor.h"
+#include "TalFoundation/platform/DecimalDouble.h"
 #include "TalFoundation/platform/Measurement.h"
 #include "TalFoundation/platform/Unit.h"
 
@@ -224,10 +224,12 @@ std::future<std::optional<Decimal>> TalMeasurement::convertValue(const Decimal& 
   return future;
 }
 
-void TalMeasurement::convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
+bool TalMeasurement::convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
                                   std::function<void(std::optional<Decimal>)> completion) {
+  if (!completion) return false;
   platform::runInBackground(
       [completion = std::move(completion), value, from, to] { completion(convert(value, from, to)); });
+  return true;
 }
 
 }  // namespace tal

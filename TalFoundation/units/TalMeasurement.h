@@ -30,11 +30,17 @@ class TAL_EXPORT TalMeasurement {
   static void convert(const Decimal& value, const TalUnit& from, std::span<const TalUnit> to,
                       std::span<std::optional<Decimal>> results);
 
-  /// The same, computed on the shared background executor.
+  /// The single conversion, computed by platform::runInBackground (the app's executor or
+  /// the library's pool). The future always becomes ready: called from
+  /// inside background work, or after the pool has shut down at exit, the
+  /// conversion runs inline and the future is ready on return.
   [[nodiscard]] static std::future<std::optional<Decimal>> convertValue(const Decimal& value, const TalUnit& from,
                                                                         const TalUnit& to);
-  /// The same, handing the result to `completion` on the background executor.
-  static void convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
+  /// The same, handing the result to `completion` once, on the thread that
+  /// computed it (inline under the same rules as above). False, and nothing
+  /// computed, when `completion` is empty. An exception that escapes
+  /// `completion` is caught and dropped there.
+  static bool convertValue(const Decimal& value, const TalUnit& from, const TalUnit& to,
                            std::function<void(std::optional<Decimal>)> completion);
 };
 

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -26,7 +27,9 @@ class TAL_EXPORT TalSystemOfUnits {
     twTraditionalUnits,
   };
 
-  constexpr TalSystemOfUnits(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalSystemOfUnits(Case c) noexcept : case_(detail::caseInRange(c, Case::twTraditionalUnits)) {}
 
   static const TalSystemOfUnits si;
   static const TalSystemOfUnits naturalUnits;

@@ -21,12 +21,17 @@ TalUnit::TalUnit(TalUnitCategory category, TalSystemOfUnits systemOfUnits, const
   id.append(category.rawValue()).append("_").append(symbol);
   const bool needLocalized = symbolKey.has_value() && !symbolKey->empty();
   auto conversion = detail::ConversionData::of(category, symbol, dimension, coefficient);
-  fields_ = std::make_shared<const Fields>(Fields{std::move(id), category, systemOfUnits, dimension, std::move(name),
+  fields_ = std::make_shared<const Record>(Record{std::move(id), category, systemOfUnits, dimension, std::move(name),
                                                   std::move(numsInName), std::move(numsInSymbol), std::move(symbol),
                                                   std::move(symbolKey), needLocalized, useCustomaryName, coefficient,
                                                   baseNumerator, inverse, region, offset, std::move(localizationKey),
                                                   isBaseUnit, isUIBaseUnit, std::move(conversion)});
 }
+
+TalUnit::TalUnit(Fields f)
+    : TalUnit(f.category, f.systemOfUnits, f.dimension, std::move(f.name), std::move(f.symbol), std::move(f.symbolKey),
+              f.useCustomaryName, f.coefficient, f.baseNumerator, f.inverse, f.region, f.offset, f.isBaseUnit,
+              f.isUIBaseUnit, std::move(f.numsInName), std::move(f.numsInSymbol), std::move(f.localizationKey)) {}
 
 std::optional<TalUnit> TalUnit::defaultUnit(TalUnitCategory category) {
   std::vector<TalUnit> units = category.getUnits();

@@ -29,6 +29,32 @@ class Unit;
 /// Two units are equal when their categories and symbols are equal.
 class TAL_EXPORT TalUnit {
  public:
+  /// Every field but the two derived ones, by name, so that the constructor
+  /// below reads as designated initialisers and two flags cannot trade
+  /// places unseen:
+  ///   TalUnit({.category = TalUnitCategory::length, .name = "Meter", .symbol = "m", .isBaseUnit = true})
+  /// The category must be given; every other field has the default shown.
+  struct Fields {
+    TalUnitCategory category;
+    TalSystemOfUnits systemOfUnits = TalSystemOfUnits::si;
+    const platform::Unit* dimension = nullptr;
+    std::string name = {};
+    std::string symbol = {};
+    std::optional<std::string> symbolKey = {};
+    std::optional<TalUnitCustomaryNameStrategy> useCustomaryName = {};
+    Decimal coefficient = 1;
+    std::optional<Decimal> baseNumerator = {};
+    bool inverse = false;
+    std::optional<TalUnitRegion> region = {};
+    Decimal offset = 0;
+    bool isBaseUnit = false;
+    bool isUIBaseUnit = false;
+    std::optional<std::vector<std::string>> numsInName = {};
+    std::optional<std::vector<std::string>> numsInSymbol = {};
+    std::optional<std::string> localizationKey = {};
+  };
+  explicit TalUnit(Fields fields);
+
   /// Every field but the two derived ones: `id` is the category's raw value,
   /// "_" and the symbol; `symbolNeedLocalized` is whether `symbolKey` is
   /// present and not empty.
@@ -38,6 +64,18 @@ class TAL_EXPORT TalUnit {
           std::optional<Decimal> baseNumerator, bool inverse, std::optional<TalUnitRegion> region,
           Decimal offset, bool isBaseUnit, bool isUIBaseUnit, std::optional<std::vector<std::string>> numsInName,
           std::optional<std::vector<std::string>> numsInSymbol, std::optional<std::string> localizationKey);
+
+  /// Moving copies the shared fields: a moved-from unit keeps its value, so
+  /// every accessor, == and hash stay safe on what std::remove_if and
+  /// friends leave behind.
+  TalUnit(const TalUnit&) noexcept = default;
+  TalUnit(TalUnit&& other) noexcept : fields_(other.fields_) {}
+  TalUnit& operator=(const TalUnit&) noexcept = default;
+  TalUnit& operator=(TalUnit&& other) noexcept {
+    fields_ = other.fields_;
+    return *this;
+  }
+  ~TalUnit() = default;
 
   [[nodiscard]] const std::string& id() const noexcept { return fields_->id; }
   [[nodiscard]] TalUnitCategory category() const noexcept { return fields_->category; }
@@ -87,7 +125,7 @@ class TAL_EXPORT TalUnit {
   [[nodiscard]] const detail::ConversionData& conversionData() const noexcept { return fields_->conversion; }
 
  private:
-  struct Fields {
+  struct Record {
     std::string id;
     TalUnitCategory category;
     TalSystemOfUnits systemOfUnits;
@@ -109,7 +147,7 @@ class TAL_EXPORT TalUnit {
     bool isUIBaseUnit;
     detail::ConversionData conversion;
   };
-  std::shared_ptr<const Fields> fields_;
+  std::shared_ptr<const Record> fields_;
 };
 
 }  // namespace tal

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -97,7 +98,9 @@ class TAL_EXPORT TalUnitCategory {
     arealDensity,
   };
 
-  constexpr TalUnitCategory(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalUnitCategory(Case c) noexcept : case_(detail::caseInRange(c, Case::arealDensity)) {}
 
   static const TalUnitCategory currency;
   static const TalUnitCategory length;

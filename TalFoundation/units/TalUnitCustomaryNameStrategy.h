@@ -9,6 +9,7 @@
 #include <span>
 
 #include "TalFoundation/Export.h"
+#include "TalFoundation/detail/RawValues.h"
 
 namespace tal {
 
@@ -16,7 +17,10 @@ class TAL_EXPORT TalUnitCustomaryNameStrategy {
  public:
   enum class Case : std::uint8_t { general, thatSameAsDisplayName };
 
-  constexpr TalUnitCustomaryNameStrategy(Case c) noexcept : case_(c) {}  // NOLINT(google-explicit-constructor)
+  /// A value cast to Case that names no case is read as the first case.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  constexpr TalUnitCustomaryNameStrategy(Case c) noexcept
+      : case_(detail::caseInRange(c, Case::thatSameAsDisplayName)) {}
 
   static const TalUnitCustomaryNameStrategy general;
   static const TalUnitCustomaryNameStrategy thatSameAsDisplayName;

@@ -1,5 +1,7 @@
 #include "TalFoundation/units/TalUnitNaming.h"
 
+#include <unicode/utf8.h>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -44,26 +46,16 @@ std::optional<char> digitOf(char32_t c) {
   }
 }
 
-/// Decodes one UTF-8 code point at `i`; U+FFFD for a malformed sequence.
+/// Decodes one UTF-8 code point at `i` with ICU's decoder; U+FFFD for a
+/// malformed sequence (overlong forms and encoded surrogates included).
 char32_t decode(std::string_view text, std::size_t& i) {
-  const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-  const std::uint8_t b0 = byte(i);
-  const int length = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-    ++i;
-    return U'\uFFFD';
-  }
-  char32_t c = length == 1 ? b0 : static_cast<char32_t>(b0 & (0x7F >> length));
-  for (int k = 1; k < length; ++k) {
-    const std::uint8_t b = byte(i + static_cast<std::size_t>(k));
-    if ((b & 0xC0) != 0x80) {
-      ++i;
-      return U'\uFFFD';
-    }
-    c = (c << 6) | (b & 0x3F);
-  }
-  i += static_cast<std::size_t>(length);
-  return c;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  auto at = static_cast<std::int64_t>(i);
+  const auto length = static_cast<std::int64_t>(text.size());
+  UChar32 c = 0;
+  U8_NEXT(bytes, at, length, c);
+  i = static_cast<std::size_t>(at);
+  return c < 0 ? U'\uFFFD' : static_cast<char32_t>(c);
 }
 
 }  // namespace

@@ -13,9 +13,12 @@ class TAL_EXPORT UnitConverterDecimal {
   explicit UnitConverterDecimal(Decimal coefficient) noexcept : coefficient_(coefficient) {}
 
   [[nodiscard]] const Decimal& coefficient() const noexcept { return coefficient_; }
-  /// value × coefficient, through decimals; NaN when a double cannot carry it.
+  /// value × coefficient, through decimals; NaN when a double cannot carry
+  /// it (beyond the double range, or a nonzero result that would become 0)
+  /// and for a NaN or infinite value.
   [[nodiscard]] double baseUnitValueFromValue(double value) const noexcept;
-  /// value ÷ coefficient, through decimals; 0 for a zero coefficient.
+  /// value ÷ coefficient, through decimals, under the same rule; 0 for a
+  /// zero coefficient.
   [[nodiscard]] double valueFromBaseUnitValue(double baseUnitValue) const noexcept;
 
  private:

@@ -190,7 +190,19 @@ INSTANTIATE_TEST_SUITE_P(Configurations, RejectedConfiguration,
                                          Kesto::Configuration{"apps apple.com", "1", "a.test"},
                                          Kesto::Configuration{"apps.apple.com", "1", "a.test/evil"},
                                          Kesto::Configuration{"apps.apple.com", "1", "a.test?x"},
-                                         Kesto::Configuration{"apps.apple.com", "1", "例え.jp"}));
+                                         Kesto::Configuration{"apps.apple.com", "1", "例え.jp"},
+                                         Kesto::Configuration{":", "1", "a.test"},
+                                         Kesto::Configuration{"::", "1", "a.test"},
+                                         Kesto::Configuration{"apps.apple.com", "1", ":443"},
+                                         Kesto::Configuration{"apps.apple.com", "1", "a.test:"},
+                                         Kesto::Configuration{"apps.apple.com", "1", "a.test:8:8"},
+                                         Kesto::Configuration{"apps.apple.com", "1", "a.test:https"}));
+
+TEST_F(KestoTest, AHostMayNameAPort) {
+  ASSERT_TRUE(Kesto::configure({"store.test:8443", "1", "localhost:8080"}));
+  EXPECT_EQ(Kesto::ourAppsURLInAppStore().absoluteString(), "itms-apps://store.test:8443/developer/id1");
+  EXPECT_EQ(Kesto::supportUrl("en"), "https://localhost:8080/en/contact/");
+}
 
 TEST(KestoDefaults, AreTheStoreAndPlaceholders) {
   EXPECT_EQ(Kesto::configuration(), (Kesto::Configuration{"apps.apple.com", "0", "www.example.com"}));
@@ -253,6 +265,19 @@ TEST_F(OpenURL, UsesTheOpenerInstalledWhenCalled) {
   platform::MainQueue::main().drain();
   EXPECT_EQ(opener_->opened().size(), 1U);
   EXPECT_TRUE(later->opened().empty());
+}
+
+TEST_F(OpenURL, GoesToTheAppsPosterWhenOneIsInstalled) {
+  std::vector<platform::Task> posted;
+  platform::setMainThreadPoster([&posted](platform::Task task) { posted.push_back(std::move(task)); });
+  platform::MainQueue::main().setMode(platform::MainQueue::Mode::appDrained);
+  Kesto::openURL(Kesto::subscriptionManageURL());
+  platform::setMainThreadPoster(nullptr);
+  EXPECT_EQ(platform::MainQueue::main().pendingCount(), 0U);
+  ASSERT_EQ(posted.size(), 1U);
+  EXPECT_TRUE(opener_->opened().empty());
+  posted.front()();
+  EXPECT_EQ(opener_->opened(), (std::vector<std::string>{"https://apps.apple.com/account/subscriptions"}));
 }
 
 TEST_F(OpenURL, FromManyThreadsEveryAddressOpensOnTheMainQueueThread) {

@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadJsonRow{"\"auto", DecodingError::Kind::dataCorrupted},
                     BadJsonRow{"\"auto\" \"dark\"", DecodingError::Kind::dataCorrupted},
                     BadJsonRow{"1", DecodingError::Kind::typeMismatch},
-                    BadJsonRow{"null", DecodingError::Kind::typeMismatch},
+                    BadJsonRow{"null", DecodingError::Kind::valueNotFound},
                     BadJsonRow{"[\"auto\"]", DecodingError::Kind::typeMismatch},
                     BadJsonRow{"{\"scheme\": \"auto\"}", DecodingError::Kind::typeMismatch}));
 

@@ -169,6 +169,26 @@ TEST(RTFAttributes, FontsAndColoursGoIntoTablesOnceEach) {
   EXPECT_NE(rtf.find("{\\f1\\fs24\\cf1 c}"), std::string::npos) << rtf;
 }
 
+// Many distinct colours: each enters the table once, in first-seen order,
+// and each run refers to its own entry.
+TEST(RTFAttributes, ThousandsOfDistinctColoursKeepTheirOrder) {
+  constexpr int kColours = 3000;
+  AttributedText text;
+  for (int i = 0; i < kColours; ++i)
+    text.append("x", TextAttributes{.foregroundColor = platform::Color::sRGB(0, 0, (i % 256) / 255.0)});
+  for (int i = 0; i < kColours; ++i)
+    text.append("y", TextAttributes{.foregroundColor = platform::Color::sRGB((i / 256) / 255.0, 0, 0)});
+  const std::string rtf = write(text);
+  std::string table = "{\\colortbl;";
+  for (int b = 0; b < 256; ++b) table += "\\red0\\green0\\blue" + std::to_string(b) + ";";
+  for (int r = 1; r <= (kColours - 1) / 256; ++r) table += "\\red" + std::to_string(r) + "\\green0\\blue0;";
+  table += "}";
+  EXPECT_NE(rtf.find(table), std::string::npos);
+  EXPECT_NE(rtf.find("{\\f0\\cf256 x}"), std::string::npos);
+  // Red 1, the first colour the second half adds, for 256 runs that merge into one.
+  EXPECT_NE(rtf.find("{\\f0\\cf257 " + std::string(256, 'y') + "}"), std::string::npos);
+}
+
 TEST(RTFAttributes, NamedColoursTakeTheRequestedAppearance) {
   const AttributedText text("x", TextAttributes{.foregroundColor = platform::Color::named(platform::Color::Named::label)});
   EXPECT_NE(write(text, platform::Color::Appearance::light).find("\\red0\\green0\\blue0;"), std::string::npos);

@@ -26,13 +26,29 @@ class PasteboardUtils : public testing::Test {
 class PlainTextRoundTrip : public PasteboardUtils, public testing::WithParamInterface<std::string_view> {};
 
 TEST_P(PlainTextRoundTrip, CopyThenGetGivesTheSameText) {
-  TalPasteboardUtils::copyPlainTextToPasteboard(std::string(GetParam()));
+  EXPECT_TRUE(TalPasteboardUtils::copyPlainTextToPasteboard(std::string(GetParam())));
   EXPECT_EQ(TalPasteboardUtils::getPlainTextFromPasteboard(), std::string(GetParam()));
   EXPECT_EQ(board_->data(Pasteboard::kPlainTextType), std::string(GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PlainTextRoundTrip,
-                         testing::Values("", "1,500.25", "中文 ١٢٣ 😀", "line\nbreak", "\xFF not UTF-8 kept"));
+                         testing::Values("", "1,500.25", "中文 ١٢٣ 😀", "line\nbreak",
+                                         std::string_view("NUL\0inside", 10)));
+
+// Plain and rich text follow one rule: what is not UTF-8 is refused, and
+// the pasteboard keeps what it held.
+class PasteboardRefuses : public PasteboardUtils, public testing::WithParamInterface<std::string_view> {};
+
+TEST_P(PasteboardRefuses, TextThatIsNotUTF8EitherWay) {
+  ASSERT_TRUE(TalPasteboardUtils::copyPlainTextToPasteboard("kept"));
+  EXPECT_FALSE(TalPasteboardUtils::copyPlainTextToPasteboard(std::string(GetParam())));
+  EXPECT_FALSE(TalPasteboardUtils::copyRichTextToPasteboard(AttributedText(std::string(GetParam()))));
+  EXPECT_EQ(TalPasteboardUtils::getPlainTextFromPasteboard(), "kept");
+  EXPECT_EQ(board_->items().size(), 1U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PasteboardRefuses,
+                         testing::Values("\xFF not UTF-8", "\xC3(", "\xC0\xB1", "\xED\xA0\x80", "tail \xE4\xB8"));
 
 TEST_F(PasteboardUtils, NothingToGetFromAnEmptyPasteboard) {
   EXPECT_EQ(TalPasteboardUtils::getPlainTextFromPasteboard(), std::nullopt);

@@ -206,12 +206,39 @@ TEST_P(CatalogueInvariants, RoundTripsBetweenEveryPair) {
   }
 }
 
-// Catalogues still to be written; the test below fails once one lands, so
-// that it joins the checks above.
+// Every category but currency, in category order; the test below ties the
+// list to allCases, so a category cannot be left out of the checks above.
 INSTANTIATE_TEST_SUITE_P(AllCatalogues, CatalogueInvariants, testing::ValuesIn(kCatalogues),
                          [](const testing::TestParamInfo<CatalogueSize>& info) {
                            return std::string(info.param.category.rawValue());
                          });
+
+TEST(CatalogueInvariants, ListsEveryCategoryButCurrencyOnceInCategoryOrder) {
+  std::vector<TalUnitCategory> expected;
+  for (const TalUnitCategory c : TalUnitCategory::allCases())
+    if (c != TalUnitCategory::currency) expected.push_back(c);
+  std::vector<TalUnitCategory> listed;
+  for (const CatalogueSize& c : kCatalogues) listed.push_back(c.category);
+  EXPECT_EQ(listed, expected);
+}
+
+// Three categories open on a unit other than their base unit (cubic metre,
+// terahertz, kilogram per cubic metre); every other one opens on its base.
+TEST_P(CatalogueInvariants, DefaultUnitIsTheBaseUnitSaveThreeExceptions) {
+  const TalUnitCategory category = GetParam().category;
+  const auto unit = category.defaultUnit();
+  ASSERT_TRUE(unit.has_value());
+  if (category == TalUnitCategory::volume) {
+    EXPECT_EQ(unit->symbol(), "m³");
+  } else if (category == TalUnitCategory::frequency) {
+    EXPECT_EQ(unit->symbol(), "THz");
+  } else if (category == TalUnitCategory::massConcentration) {
+    EXPECT_EQ(unit->symbol(), "kg/m³");
+  } else {
+    EXPECT_TRUE(unit->isBaseUnit()) << unit->name();
+    EXPECT_EQ(unit->name(), GetParam().baseName);
+  }
+}
 
 TEST(CatalogueInvariants, CurrencyListsNothingBeforeRatesArrive) {
   EXPECT_TRUE(TalUnitCategory::currency.getUnits().empty());

@@ -99,6 +99,30 @@ TEST(ExchangeRateData, IgnoresOtherKeysWhateverTheyHold) {
   EXPECT_EQ(data, ExchangeRateData("EUR", 10, std::nullopt, {{"USD", dec("1.16901")}, {"EUR", 1}}));
 }
 
+// Numbers in ignored keys are never read as numbers, whatever their size.
+TEST(ExchangeRateData, IgnoredKeysMayHoldNumbersOfAnySize) {
+  const auto data = ExchangeRateData::fromJSON(
+      R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{},"note":1e400,"more":[-1e-400000000, 1e999999999999]})");
+  EXPECT_EQ(data, ExchangeRateData("USD", 1, std::nullopt, {}));
+}
+
+TEST(ExchangeRateData, AByteOrderMarkBeforeTheDocumentIsSkipped) {
+  const auto data =
+      ExchangeRateData::fromJSON("\xEF\xBB\xBF" R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"EUR":0.5}})");
+  EXPECT_EQ(data, ExchangeRateData("USD", 1, std::nullopt, {{"EUR", dec("0.5")}}));
+  // Only at the start, and only once.
+  EXPECT_THROW((void)ExchangeRateData::fromJSON(R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{}})"
+                                                "\xEF\xBB\xBF"),
+               DecodingError);
+}
+
+// A rate past the range of a double but inside ours reads, and writes back.
+TEST(ExchangeRateData, RatesBeyondDoubleRangeRoundTrip) {
+  const auto data = ExchangeRateData::fromJSON(R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"EUR":1e309}})");
+  EXPECT_EQ(data.rates().at("EUR"), dec("1e309"));
+  EXPECT_EQ(ExchangeRateData::fromJSON(data.toJSON().value()), data);
+}
+
 TEST(ExchangeRateData, ARepeatedKeyCountsTheLastTime) {
   const auto data = ExchangeRateData::fromJSON(
       R"({"baseCode":"USD","baseCode":"EUR","timeLastUpdateUnix":1,"rates":{"USD":2},"rates":{"EUR":1,"EUR":3}})");
@@ -171,8 +195,12 @@ INSTANTIATE_TEST_SUITE_P(
             "rates.EUR"},
         Bad{"RateBeyondDecimalRange", R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"EUR":1e1000000}})",
             Kind::dataCorrupted, "rates.EUR"},
-        Bad{"RateBeyondDoubleRange", R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"USD":1,"EUR":1e309}})",
+        // Below the range a nonzero rate would read as 0: refused like one above it.
+        Bad{"RateBelowDecimalRange", R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"USD":1,"EUR":1e-2000000}})",
             Kind::dataCorrupted, "rates.EUR"},
+        Bad{"RateBelowDecimalRangeWithFraction",
+            R"({"baseCode":"USD","timeLastUpdateUnix":1,"rates":{"EUR":0.0001e-999999}})", Kind::dataCorrupted,
+            "rates.EUR"},
         // A wrong type counts even when the key comes again later.
         Bad{"MistypedThenFine", R"({"baseCode":1,"baseCode":"USD","timeLastUpdateUnix":1,"rates":{}})",
             Kind::typeMismatch, "baseCode"}),

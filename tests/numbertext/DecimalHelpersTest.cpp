@@ -21,6 +21,19 @@ TEST(DecimalHelpersText, ArithmeticOnTextsNeedsTwoNumbers) {
   EXPECT_FALSE(divide(Decimal(7), Decimal(0)).has_value());
 }
 
+// A literal 0 converts to a text as readily as to a Decimal; whole numbers
+// must still pick the numeric forms.
+TEST(DecimalHelpersNumbers, WholeNumberLiteralsAreNumbersNotTexts) {
+  EXPECT_EQ(add(0, 0), Decimal(0));
+  EXPECT_EQ(add(0, 7U), Decimal(7));
+  EXPECT_EQ(subtract(7, 10), Decimal(-3));
+  EXPECT_EQ(multiply(0, std::int64_t{-6}), Decimal(0));
+  EXPECT_EQ(multiply(6, 7), Decimal(42));
+  EXPECT_EQ(divide(10, 4), Decimal::fromString("2.5"));
+  EXPECT_EQ(divide(1, 0), std::nullopt);
+  EXPECT_EQ(divide(0, 0), std::nullopt);
+}
+
 TEST(DecimalHelpersPower, MultipliesRepeatedly) {
   EXPECT_EQ(power(Decimal(10), -2), Decimal(0));
   EXPECT_EQ(power(Decimal(0), 0), Decimal(1));

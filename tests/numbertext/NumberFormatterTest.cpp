@@ -117,6 +117,18 @@ TEST(NumberFormatter, FractionDigitLimitsStayOrdered) {
   EXPECT_EQ(formatter.maximumFractionDigits(), NumberFormatter::kMaxFractionDigits);
 }
 
+// ICU's own getter stops at 127 digits; the count in effect is reported.
+TEST(NumberFormatter, ReportsFractionDigitCountsBeyondICUsGetter) {
+  NumberFormatter formatter(Locale("en_US"));
+  formatter.setMinimumFractionDigits(200);
+  EXPECT_EQ(formatter.minimumFractionDigits(), 200);
+  EXPECT_EQ(formatter.maximumFractionDigits(), 200);
+  EXPECT_EQ(formatter.format(1_dec), "1." + std::string(200, '0'));
+  formatter.setMaximumFractionDigits(500);
+  EXPECT_EQ(formatter.maximumFractionDigits(), 500);
+  EXPECT_EQ(formatter.minimumFractionDigits(), 200);
+}
+
 TEST(NumberFormatter, GroupingCanBeTurnedOffAndResized) {
   NumberFormatter formatter(Locale("en_US"));
   formatter.setUsesGroupingSeparator(false);

@@ -179,6 +179,51 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleOrderRow{"zh_Hant_TW", {"zh-Hant-TW", "en", "Base"}},
                     LocaleOrderRow{"de_DE", {"en", "Base"}}, LocaleOrderRow{"en_GB", {"en", "Base"}}));
 
+// A bundle holding exactly these localisations, English for development.
+Bundle holding(std::initializer_list<const char*> names) {
+  Bundle::Localizations localizations;
+  for (const char* name : names) localizations[name] = {{"InfoPlist", {{"name", name}}}};
+  return Bundle({}, std::move(localizations), "en");
+}
+
+struct LikelyRow {
+  const char* locale;
+  std::vector<const char*> held;
+  std::vector<std::string> order;
+};
+void PrintTo(const LikelyRow& r, std::ostream* os) { *os << r.locale; }
+
+class BundleOrderWithLikelySubtags : public testing::TestWithParam<LikelyRow> {};
+
+TEST_P(BundleOrderWithLikelySubtags, MatchesAsThePlatformDoes) {
+  const DefaultLocaleGuard guard(GetParam().locale);
+  const auto& held = GetParam().held;
+  Bundle b({}, {}, "en");
+  switch (held.size()) {
+    case 3: b = holding({held[0], held[1], held[2]}); break;
+    case 4: b = holding({held[0], held[1], held[2], held[3]}); break;
+    default: FAIL() << "rows hold three or four localisations";
+  }
+  EXPECT_EQ(b.searchOrder(), GetParam().order);
+}
+
+// Traditional Chinese for Taiwan, Hong Kong and Macao; Simplified for the
+// mainland even without a plain "zh"; names written with "_" found too.
+INSTANTIATE_TEST_SUITE_P(
+    Locales, BundleOrderWithLikelySubtags,
+    testing::Values(LikelyRow{"zh_TW", {"en", "zh", "zh-Hans", "zh-Hant"}, {"zh-Hant", "zh", "en"}},
+                    LikelyRow{"zh_HK", {"en", "zh", "zh-Hans", "zh-Hant"}, {"zh-Hant", "zh", "en"}},
+                    LikelyRow{"zh_MO", {"en", "zh", "zh-Hans", "zh-Hant"}, {"zh-Hant", "zh", "en"}},
+                    LikelyRow{"zh_CN", {"en", "zh", "zh-Hans", "zh-Hant"}, {"zh-Hans", "zh", "en"}},
+                    LikelyRow{"zh_CN", {"en", "zh-Hans", "zh-Hant"}, {"zh-Hans", "en"}},
+                    LikelyRow{"zh_SG", {"en", "zh-Hans", "zh-Hant"}, {"zh-Hans", "en"}},
+                    LikelyRow{"zh", {"en", "zh-Hans", "zh-Hant"}, {"zh-Hans", "en"}},
+                    LikelyRow{"zh_TW", {"en", "zh_TW", "pt_BR"}, {"zh_TW", "en"}},
+                    LikelyRow{"zh_Hant_TW", {"en", "zh_TW", "pt_BR"}, {"zh_TW", "en"}},
+                    LikelyRow{"pt_BR", {"en", "zh_TW", "pt_BR"}, {"pt_BR", "en"}},
+                    LikelyRow{"pt_PT", {"en", "zh_TW", "pt_BR"}, {"en"}},
+                    LikelyRow{"en_US", {"en", "zh", "zh-Hans", "zh-Hant"}, {"en"}}));
+
 // --- the main bundle ------------------------------------------------------------
 
 class MainBundle : public testing::Test {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
@@ -233,6 +234,72 @@ TEST(MainQueueModes, AnItemSwitchingBackToOwnThreadDuringADrainKeepsOrder) {
 TEST(MainQueueMain, IsOneQueueRunningOnItsOwnThreadByDefault) {
   EXPECT_EQ(&MainQueue::main(), &MainQueue::main());
   EXPECT_EQ(MainQueue::main().mode(), Mode::ownThread);
+}
+
+TEST(MainQueueClose, DropsWaitingWorkAndIgnoresLaterWork) {
+  auto token = std::make_shared<int>(0);
+  int ran = 0;
+  MainQueue q(Mode::appDrained);
+  q.async([token, &ran] { ++ran; });
+  q.close();
+  EXPECT_EQ(token.use_count(), 1);
+  q.async([token, &ran] { ++ran; });
+  EXPECT_EQ(q.pendingCount(), 0U);
+  EXPECT_EQ(q.drain(), 0U);
+  q.close();
+  EXPECT_EQ(ran, 0);
+}
+
+TEST(MainQueueClose, FromOwnThreadJoinsItsThread) {
+  MainQueue q(Mode::ownThread);
+  std::promise<void> ran;
+  q.async([&ran] { ran.set_value(); });
+  ran.get_future().wait();
+  q.close();
+  q.async([] {});
+  EXPECT_EQ(q.pendingCount(), 0U);
+  EXPECT_TRUE(q.waitUntilIdle());
+}
+
+// The app's UI thread, as a test stands it in: a list the test runs by hand.
+class MainThreadPoster : public testing::Test {
+ protected:
+  void TearDown() override { setMainThreadPoster(nullptr); }
+
+  std::vector<Task> posted_;
+};
+
+TEST_F(MainThreadPoster, ReceivesMainThreadWorkInsteadOfTheLibraryQueue) {
+  setMainThreadPoster([this](Task task) { posted_.push_back(std::move(task)); });
+  MainQueue::main().setMode(Mode::appDrained);
+  int ran = 0;
+  runOnMainThread([&ran] { ++ran; });
+  runOnMainThread(Task());  // empty: ignored
+  EXPECT_EQ(MainQueue::main().pendingCount(), 0U);
+  ASSERT_EQ(posted_.size(), 1U);
+  EXPECT_EQ(ran, 0);
+  posted_.front()();
+  EXPECT_EQ(ran, 1);
+  MainQueue::main().setMode(Mode::ownThread);
+}
+
+TEST_F(MainThreadPoster, AnEmptyPosterRestoresTheLibraryQueue) {
+  setMainThreadPoster([this](Task task) { posted_.push_back(std::move(task)); });
+  setMainThreadPoster(nullptr);
+  MainQueue::main().setMode(Mode::appDrained);
+  int ran = 0;
+  runOnMainThread([&ran] { ++ran; });
+  EXPECT_TRUE(posted_.empty());
+  EXPECT_EQ(MainQueue::main().drain(), 1U);
+  EXPECT_EQ(ran, 1);
+  MainQueue::main().setMode(Mode::ownThread);
+}
+
+TEST_F(MainThreadPoster, ThatThrowsDropsTheWorkWithoutThrowing) {
+  auto token = std::make_shared<int>(0);
+  setMainThreadPoster([](const Task&) { throw std::runtime_error("UI loop gone"); });
+  EXPECT_NO_THROW(runOnMainThread([token] {}));
+  EXPECT_EQ(token.use_count(), 1);
 }
 
 }  // namespace

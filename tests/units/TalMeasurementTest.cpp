@@ -5,11 +5,13 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
 #include "TalFoundation/catalogues/TalUnitAngle.h"
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/platform/BackgroundExecutor.h"
 #include "TalFoundation/platform/Unit.h"
 
 namespace tal {
@@ -73,6 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
         RoadCase{"exact angle unit to an own one", angle(0), kDecadegree, "90", "9"},
         RoadCase{"temperature formula", TalUnitTemperature::fahrenheit(), TalUnitTemperature::celsius(), "212", "100"}));
 
+// The generic road with an offset on either side or both (a length category,
+// so no temperature formula steps in): value × c_from + o_from is the base
+// value, and (base − o_to) ÷ c_to the result. Worked by hand.
+TEST(TalMeasurement, GenericRoadAddsAndTakesAwayOffsets) {
+  const TalUnit plain = make(TalUnitCategory::length, "p", 1, Decimal(1));
+  const TalUnit twoPlusTen = make(TalUnitCategory::length, "a", 2, 0.5_dec, false, nullptr, 10);
+  const TalUnit fiveMinusThree = make(TalUnitCategory::length, "b", 5, 0.2_dec, false, nullptr, -3);
+  const TalUnit fourPlusTwo = make(TalUnitCategory::length, "c", 4, 0.25_dec, false, nullptr, 2);
+  EXPECT_EQ(TalMeasurement::convert(7, twoPlusTen, fiveMinusThree), dec("5.4"));  // 24 → 27 ÷ 5
+  EXPECT_EQ(TalMeasurement::convert(dec("5.4"), fiveMinusThree, twoPlusTen), Decimal(7));  // 24 → 14 ÷ 2
+  EXPECT_EQ(TalMeasurement::convert(10, plain, fourPlusTwo), Decimal(2));  // offset on the target only
+  EXPECT_EQ(TalMeasurement::convert(2, fourPlusTwo, plain), Decimal(10));  // offset on the source only
+  EXPECT_EQ(TalMeasurement::convert(0, twoPlusTen, plain), Decimal(10));
+  EXPECT_EQ(TalMeasurement::convert(-5, twoPlusTen, plain), Decimal(0));
+}
+
 TEST(TalMeasurement, SameUnitReturnsTheValueWithoutArithmetic) {
   const Decimal nan = Decimal::nan();
   EXPECT_TRUE(TalMeasurement::convert(nan, kKmPerLitre, kKmPerLitre)->isNaN());
@@ -110,6 +128,56 @@ TEST(TalMeasurement, AsyncFormsDeliverTheSameResult) {
   std::unique_lock lock(m);
   ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(10), [&] { return delivered.has_value(); }));
   EXPECT_EQ(*delivered, Decimal(5));
+}
+
+// More completions than the pool has threads, each waiting on a conversion
+// of its own: the inner conversion runs inline instead of queueing behind.
+TEST(TalMeasurement, CompletionsMayWaitOnAnotherConversion) {
+  constexpr int kCompletions = 6;
+  std::mutex m;
+  std::condition_variable cv;
+  std::vector<std::optional<Decimal>> results;
+  for (int i = 0; i < kCompletions; ++i) {
+    ASSERT_TRUE(TalMeasurement::convertValue(i, kKilometre, kMetre, [&](std::optional<Decimal> metres) {
+      const auto back = TalMeasurement::convertValue(metres.value_or(Decimal(-1)), kMetre, kKilometre).get();
+      const std::lock_guard lock(m);
+      results.push_back(back);
+      cv.notify_one();
+    }));
+  }
+  std::unique_lock lock(m);
+  ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(10), [&] { return results.size() == kCompletions; }));
+  Decimal sum = 0;
+  for (const auto& r : results) sum = sum + r.value_or(Decimal(-100));
+  EXPECT_EQ(sum, Decimal(0 + 1 + 2 + 3 + 4 + 5));
+}
+
+TEST(TalMeasurement, EmptyCompletionIsRefusedAtTheCall) {
+  EXPECT_FALSE(TalMeasurement::convertValue(1, kKilometre, kMetre, std::function<void(std::optional<Decimal>)>()));
+  EXPECT_FALSE(TalMeasurement::convertValue(1, kKilometre, kMetre, nullptr));
+}
+
+TEST(TalMeasurement, ACompletionThatThrowsLeavesLaterConversionsWorking) {
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(TalMeasurement::convertValue(i, kKilometre, kMetre,
+                                             [](std::optional<Decimal>) { throw std::runtime_error("UI gone"); }));
+  auto later = TalMeasurement::convertValue(2, kKilometre, kMetre);
+  ASSERT_EQ(later.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  EXPECT_EQ(later.get(), Decimal(2000));
+}
+
+TEST(TalMeasurement, RunsOnTheAppsExecutorWhenOneIsInstalled) {
+  std::vector<platform::Task> accepted;
+  platform::setBackgroundExecutor([&accepted](platform::Task task) { accepted.push_back(std::move(task)); });
+  auto future = TalMeasurement::convertValue(3, kKilometre, kMetre);
+  std::optional<Decimal> delivered;
+  EXPECT_TRUE(TalMeasurement::convertValue(4, kKilometre, kMetre, [&](std::optional<Decimal> r) { delivered = r; }));
+  platform::setBackgroundExecutor(nullptr);
+  ASSERT_EQ(accepted.size(), 2U);
+  EXPECT_EQ(future.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+  for (auto& task : accepted) task();
+  EXPECT_EQ(future.get(), Decimal(3000));
+  EXPECT_EQ(delivered, Decimal(4000));
 }
 
 TEST(TalMeasurement, ManyConcurrentConversionsAgree) {

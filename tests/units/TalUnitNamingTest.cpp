@@ -31,7 +31,12 @@ INSTANTIATE_TEST_SUITE_P(
                     NumeralCase{"Liter per 100 Kilometers", {"100"}}, NumeralCase{"Square Meter", {}},
                     NumeralCase{"m10²", {"10", "2"}}, NumeralCase{"Sun (1/33 m)", {"1", "33"}},
                     NumeralCase{"ends 5.", {"5"}}, NumeralCase{"1.2.3", {"1.2", "3"}},
-                    NumeralCase{"bad \xff\xfe 7 \xe2\x82", {"7"}}, NumeralCase{"", {}}));
+                    NumeralCase{"bad \xff\xfe 7 \xe2\x82", {"7"}}, NumeralCase{"", {}},
+                    // Overlong forms of "1", "2" and "3" are no digits.
+                    NumeralCase{"\xC0\xB1", {}}, NumeralCase{"x\xC0\xB1" "2", {"2"}},
+                    NumeralCase{"\xE0\x80\xB2 \xF0\x80\x80\xB3", {}},
+                    // Nor is an encoded surrogate, nor an overlong superscript two (U+00B2).
+                    NumeralCase{"\xED\xA0\x80" "4", {"4"}}, NumeralCase{"m\xE0\x82\xB2", {}}));
 
 std::vector<TalUnit> everyUnit() {
   std::vector<TalUnit> all;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace tal {
 namespace {
@@ -50,6 +53,72 @@ TEST(TalUnit, CopiesKeepEveryField) {
   EXPECT_TRUE(copy.inverse() && copy.isBaseUnit() && copy.isUIBaseUnit());
   EXPECT_EQ(copy.numsInSymbol(), (std::vector<std::string>{"5", "0"}));
   EXPECT_EQ(copy.localizationKey(), "unit_length_CHN_li");
+}
+
+// Each field by name lands in its own accessor; the two flags in particular
+// cannot trade places.
+TEST(TalUnit, BuildsFromNamedFields) {
+  const TalUnit onlyBase({.category = TalUnitCategory::length, .name = "Meter", .symbol = "m", .isBaseUnit = true});
+  EXPECT_TRUE(onlyBase.isBaseUnit());
+  EXPECT_FALSE(onlyBase.isUIBaseUnit());
+  const TalUnit onlyUI({.category = TalUnitCategory::length, .symbol = "km", .isUIBaseUnit = true});
+  EXPECT_FALSE(onlyUI.isBaseUnit());
+  EXPECT_TRUE(onlyUI.isUIBaseUnit());
+  EXPECT_EQ(onlyBase.id(), "length_m");
+  EXPECT_EQ(onlyBase.systemOfUnits(), TalSystemOfUnits::si);
+  EXPECT_EQ(onlyBase.coefficient(), Decimal(1));
+  EXPECT_EQ(onlyBase.offset(), Decimal(0));
+  EXPECT_FALSE(onlyBase.inverse() || onlyBase.symbolNeedLocalized());
+
+  const TalUnit li({.category = TalUnitCategory::length,
+                    .systemOfUnits = TalSystemOfUnits::chineseTraditionalUnits,
+                    .name = "Li",
+                    .symbol = "li",
+                    .symbolKey = "unit_length_li",
+                    .useCustomaryName = TalUnitCustomaryNameStrategy::general,
+                    .coefficient = 500,
+                    .baseNumerator = 0.002_dec,
+                    .inverse = true,
+                    .region = TalUnitRegion::CHN,
+                    .offset = 3,
+                    .numsInName = std::vector<std::string>{"500"},
+                    .numsInSymbol = std::vector<std::string>{"5"},
+                    .localizationKey = "unit_length_CHN_li"});
+  EXPECT_EQ(li.name(), "Li");
+  EXPECT_EQ(li.symbolKey(), "unit_length_li");
+  EXPECT_TRUE(li.symbolNeedLocalized());
+  EXPECT_EQ(li.useCustomaryName(), TalUnitCustomaryNameStrategy::general);
+  EXPECT_EQ(li.coefficient(), Decimal(500));
+  EXPECT_EQ(li.baseNumerator(), 0.002_dec);
+  EXPECT_TRUE(li.inverse());
+  EXPECT_EQ(li.region(), TalUnitRegion::CHN);
+  EXPECT_EQ(li.offset(), Decimal(3));
+  EXPECT_EQ(li.numsInName(), (std::vector<std::string>{"500"}));
+  EXPECT_EQ(li.numsInSymbol(), (std::vector<std::string>{"5"}));
+  EXPECT_EQ(li.localizationKey(), "unit_length_CHN_li");
+}
+
+// Moved-from values are what std::remove_if and friends leave behind.
+TEST(TalUnit, AMovedFromUnitKeepsItsValue) {
+  TalUnit source = unit(TalUnitCategory::length, "km", 1000);
+  const TalUnit taken = std::move(source);
+  // NOLINTBEGIN(bugprone-use-after-move,clang-analyzer-cplusplus.Move): the point of the test
+  EXPECT_EQ(source.symbol(), "km");
+  EXPECT_EQ(source.coefficient(), Decimal(1000));
+  EXPECT_EQ(source, taken);
+  EXPECT_EQ(source.hash(), taken.hash());
+
+  TalUnit assigned = unit(TalUnitCategory::mass, "g");
+  assigned = std::move(source);
+  EXPECT_EQ(assigned.id(), "length_km");
+  EXPECT_EQ(source.id(), "length_km");
+  // NOLINTEND(bugprone-use-after-move,clang-analyzer-cplusplus.Move)
+
+  std::vector<TalUnit> units{unit(TalUnitCategory::length, "m"), unit(TalUnitCategory::length, "cm"),
+                             unit(TalUnitCategory::length, "mm")};
+  const auto end = std::remove_if(units.begin(), units.end(), [](const TalUnit& u) { return u.symbol() == "m"; });
+  for (auto it = end; it != units.end(); ++it) EXPECT_FALSE(it->symbol().empty() && it->id().empty());
+  for (const TalUnit& u : units) EXPECT_EQ(u.category(), TalUnitCategory::length);
 }
 
 TEST(TalUnit, DefaultUnitForACategoryIsItsFirstUnit) {

@@ -30,3 +30,25 @@ TEST(UnitConverterDecimal, NonFiniteInputGivesNaN) {
 
 }  // namespace
 }  // namespace tal
+
+namespace tal {
+namespace {
+
+// 1e200 × 1e200 and 1e-200 × 1e-200 are fine decimals but no double holds
+// them; neither becomes ±inf or a silent 0.
+TEST(UnitConverterDecimal, ResultsADoubleCannotCarryAreNaN) {
+  const UnitConverterDecimal huge(Decimal::fromString("1e200").value());
+  const UnitConverterDecimal tiny(Decimal::fromString("1e-200").value());
+  EXPECT_TRUE(std::isnan(huge.baseUnitValueFromValue(1e200)));
+  EXPECT_TRUE(std::isnan(huge.baseUnitValueFromValue(-1e200)));
+  EXPECT_TRUE(std::isnan(tiny.baseUnitValueFromValue(1e-200)));
+  EXPECT_TRUE(std::isnan(tiny.valueFromBaseUnitValue(1e200)));
+  EXPECT_TRUE(std::isnan(huge.valueFromBaseUnitValue(-1e-200)));
+  // At the edges, still carried.
+  EXPECT_EQ(huge.baseUnitValueFromValue(1e100), 1e300);
+  EXPECT_EQ(huge.baseUnitValueFromValue(0.0), 0.0);
+  EXPECT_EQ(tiny.baseUnitValueFromValue(1e-100), 1e-300);
+}
+
+}  // namespace
+}  // namespace tal

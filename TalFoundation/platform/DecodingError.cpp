@@ -1,4 +1,4 @@
-#include "TalFoundation/currency/DecodingError.h"
+#include "TalFoundation/platform/DecodingError.h"
 
 #include <utility>
 
@@ -14,5 +14,9 @@ std::string message(const std::string& key, const std::string& reason) {
 
 DecodingError::DecodingError(Kind kind, std::string key, std::string reason)
     : std::runtime_error(message(key, reason)), kind_(kind), key_(std::move(key)), reason_(std::move(reason)) {}
+
+void throwDecodingError(DecodingError::Kind kind, std::string key, std::string reason) {
+  throw DecodingError(kind, std::move(key), std::move(reason));
+}
 
 }  // namespace tal
