@@ -19,11 +19,11 @@ namespace tal::platform {
 /// - An exception that escapes `work` is caught and dropped.
 /// - An app executor that throws instead of taking the task: `work` runs
 ///   inline.
-void runInBackground(Task work);
+TAL_EXPORT void runInBackground(Task work);
 
 /// Hands all later background work to `executor`; an empty one restores the
 /// library's pool. Install an empty executor before the one installed stops
 /// running tasks (the library may call it during static destruction).
-void setBackgroundExecutor(Executor executor);
+TAL_EXPORT void setBackgroundExecutor(Executor executor);
 
 }  // namespace tal::platform

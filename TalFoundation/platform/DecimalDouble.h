@@ -5,16 +5,17 @@
 
 #include <optional>
 
+#include "TalFoundation/Export.h"
 #include "TalFoundation/platform/Decimal.h"
 
 namespace tal {
 
 /// The nearest double; absent for NaN, for values beyond the double range,
 /// and for nonzero values that would become 0.
-[[nodiscard]] std::optional<double> toDouble(const Decimal& value) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<double> toDouble(const Decimal& value) noexcept;
 
 /// The double's 15 significant digits ("%.15g") as a decimal: 0.1 → 0.1.
 /// Absent for infinities and NaN.
-[[nodiscard]] std::optional<Decimal> toExactDecimal(double value) noexcept;
+[[nodiscard]] TAL_EXPORT std::optional<Decimal> toExactDecimal(double value) noexcept;
 
 }  // namespace tal

@@ -8,9 +8,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "TalFoundation/Export.h"
+
 namespace tal {
 
-class DecodingError : public std::runtime_error {
+class TAL_EXPORT DecodingError : public std::runtime_error {
  public:
   enum class Kind : std::uint8_t {
     dataCorrupted,  ///< not JSON, or a value outside what the type can hold
@@ -34,6 +36,6 @@ class DecodingError : public std::runtime_error {
 };
 
 /// Throws DecodingError(kind, key, reason): the one place it is thrown.
-[[noreturn]] void throwDecodingError(DecodingError::Kind kind, std::string key, std::string reason);
+[[noreturn]] TAL_EXPORT void throwDecodingError(DecodingError::Kind kind, std::string key, std::string reason);
 
 }  // namespace tal

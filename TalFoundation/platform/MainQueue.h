@@ -77,12 +77,12 @@ class TAL_EXPORT MainQueue {
 /// restores MainQueue::main(). The library may call the poster from any
 /// thread until it is replaced, static destruction included: install an
 /// empty poster before the app's UI loop stops.
-void setMainThreadPoster(Executor poster);
+TAL_EXPORT void setMainThreadPoster(Executor poster);
 
 /// Sends `work` to the main thread: to the app's poster when one is
 /// installed, else to MainQueue::main() (where it is dropped once that queue
 /// has closed at exit). Never runs `work` before returning, unless the app's
 /// poster does. An empty `work`, or a poster that throws, drops it.
-void runOnMainThread(Task work);
+TAL_EXPORT void runOnMainThread(Task work);
 
 }  // namespace tal::platform
