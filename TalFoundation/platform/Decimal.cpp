@@ -292,6 +292,46 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   return A::make({q, exponent, negative, false});
 }
 
+DecimalDivisor DecimalDivisor::timesPowerOfTen(std::int64_t k) const noexcept {
+  if (value_.isNaN() || value_.isZero()) return *this;
+  DecimalDivisor scaled = *this;
+  scaled.value_ = A::make({A::coefficient(value_), A::exponent(value_) + k, value_.isNegative(), false});
+  // Out of range the product is NaN or zero, and dividing by it must be too.
+  if (scaled.value_.isNaN() || scaled.value_.isZero()) return DecimalDivisor(scaled.value_);
+  return scaled;
+}
+
+// The steps of a / b with b's share done beforehand.
+Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept {
+  const Decimal& b = divisor.value_;
+  if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
+  if (a.isZero()) return Decimal();
+  const bool negative = a.isNegative() != b.isNegative();
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
+  const int na = detail::digitCount(ca);
+  const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+  const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
+  const int shift = kMaxDigits - 1 + divisor.digits_ - na + (leadA >= leadB ? 0 : 1);
+  const int wide = std::min(shift, kMaxDigits);
+  const Uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
+  const WideInt<4> dividend =
+      detail::multiply(WideInt<2>::from(scaled), WideInt<2>::from(kPow10[static_cast<std::size_t>(wide)]));
+  auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
+  std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
+  if (r != 0) {
+    const Uint128 twice = r << 1;
+    if (twice > cb || (twice == cb && (q & 1) != 0)) {
+      ++q;
+      if (q == kPow10[kMaxDigits]) {
+        q = kPow10[kMaxDigits - 1];
+        ++exponent;
+      }
+    }
+  }
+  return A::make({q, exponent, negative, false});
+}
+
 Decimal pow(const Decimal& x, std::int64_t n) noexcept {
   if (x.isNaN() || n < 0) return Decimal::nan();
   if (n == 0) return Decimal(1);

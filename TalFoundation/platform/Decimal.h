@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "TalFoundation/platform/detail/DecimalParse.h"
+#include "TalFoundation/platform/detail/WideInt.h"
 
 namespace tal::platform {
 
@@ -150,6 +151,7 @@ class Decimal {
     return d;
   }
   friend struct DecimalAccess;
+  friend class DecimalDivisor;
 
   // The coefficient is kept as two words so the type stays 8-byte aligned
   // and 24 bytes large.
@@ -161,6 +163,47 @@ class Decimal {
 };
 
 std::ostream& operator<<(std::ostream& os, const Decimal& value);
+
+/// A divisor made ready for many divisions: its digit count, its coefficient
+/// widened to 38 digits and the reciprocal that turns the long division into
+/// multiplications are worked out once. a / divisor is then exactly
+/// a / divisor.value(), the same digits and exponent, for every a.
+class DecimalDivisor {
+ public:
+  /// Made by the compiler for a constant divisor.
+  explicit constexpr DecimalDivisor(const Decimal& divisor) noexcept : value_(divisor) {
+    if (divisor.isNaN() || divisor.isZero()) return;
+    const detail::Uint128 c = detail::Uint128::fromWords(divisor.hi_, divisor.lo_);
+    digits_ = detail::digitCount(c);
+    const detail::Uint128 lead = c * detail::kPow10[static_cast<std::size_t>(kMaxDigits - digits_)];
+    leadLow_ = lead.low();
+    leadHigh_ = lead.high();
+    inverse_ = detail::normalizedInverse(c);
+  }
+
+  [[nodiscard]] const Decimal& value() const noexcept { return value_; }
+
+  /// The divisor value() × 10^k, without preparing anew: the coefficient,
+  /// and so its reciprocal, stays. Beyond the exponent range it becomes
+  /// NaN or zero, as the product would.
+  [[nodiscard]] DecimalDivisor timesPowerOfTen(std::int64_t k) const noexcept;
+
+  /// NaN for a zero or NaN divisor, as for Decimal division.
+  friend Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept;
+
+ private:
+  static constexpr int kMaxDigits = detail::kMaxDigits;
+  friend struct DecimalAccess;
+  Decimal value_;
+  // The coefficient × 10^(38 − digits), two words as in Decimal.
+  std::uint64_t leadLow_ = 0;
+  std::uint64_t leadHigh_ = 0;
+  // Of the coefficient shifted until its top bit is set: the one- or
+  // two-word reciprocal of Möller and Granlund.
+  std::uint64_t inverse_ = 0;
+  std::int32_t digits_ = 0;
+};
+
 
 inline namespace literals {
 /// Exact decimal literal for tables: 0.3048_dec is exactly 0.3048. A
@@ -182,6 +225,7 @@ consteval Decimal operator""_dec(const char* text, std::size_t length) {
 
 namespace tal {
 using platform::Decimal;
+using platform::DecimalDivisor;
 using namespace platform::literals;
 }  // namespace tal
 
