@@ -26,6 +26,13 @@ struct DecimalAccess {
   }
   static std::int64_t exponent(const Decimal& d) noexcept { return d.exponent_; }
   static Decimal make(const DecimalParts& p) noexcept { return Decimal::fromParts(detail::limitRange(p)); }
+  /// make() for a coefficient known to have all 38 digits.
+  static Decimal makeFull(Uint128 c, std::int64_t exponent, bool negative) noexcept {
+    const std::int64_t adjusted = exponent + kMaxDigits - 1;
+    if (adjusted > detail::kMaxAdjusted) return Decimal::nan();
+    if (adjusted < -detail::kMaxAdjusted) return Decimal();
+    return Decimal::fromParts({c, exponent, negative, false});
+  }
 };
 
 namespace {
@@ -294,10 +301,9 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
 
 DecimalDivisor DecimalDivisor::timesPowerOfTen(std::int64_t k) const noexcept {
   if (value_.isNaN() || value_.isZero()) return *this;
+  // Out of range the value becomes NaN or zero, which division checks first.
   DecimalDivisor scaled = *this;
   scaled.value_ = A::make({A::coefficient(value_), A::exponent(value_) + k, value_.isNegative(), false});
-  // Out of range the product is NaN or zero, and dividing by it must be too.
-  if (scaled.value_.isNaN() || scaled.value_.isZero()) return DecimalDivisor(scaled.value_);
   return scaled;
 }
 
@@ -312,11 +318,19 @@ Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept {
   const int na = detail::digitCount(ca);
   const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
   const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
-  const int shift = kMaxDigits - 1 + divisor.digits_ - na + (leadA >= leadB ? 0 : 1);
-  const int wide = std::min(shift, kMaxDigits);
-  const Uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
-  const WideInt<4> dividend =
-      detail::multiply(WideInt<2>::from(scaled), WideInt<2>::from(kPow10[static_cast<std::size_t>(wide)]));
+  // ca·10^shift is the dividend widened to 38 digits, times 10^m: one
+  // short product for the divisors of up to 19 digits.
+  const int m = divisor.digits_ - 1 + (leadA >= leadB ? 0 : 1);
+  const int shift = kMaxDigits - na + m;
+  WideInt<4> dividend;
+  if (m < 20) {
+    const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(m)];
+    const Uint128 low = Uint128::multiply(leadA.low(), scale);
+    const Uint128 high = Uint128::multiply(leadA.high(), scale) + low.high();
+    dividend.w = {low.low(), high.low(), high.high(), 0};
+  } else {
+    dividend = detail::multiply(WideInt<2>::from(leadA), WideInt<2>::from(kPow10[static_cast<std::size_t>(m)]));
+  }
   auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
   std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
   if (r != 0) {
@@ -329,7 +343,7 @@ Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept {
       }
     }
   }
-  return A::make({q, exponent, negative, false});
+  return A::makeFull(q, exponent, negative);
 }
 
 Decimal pow(const Decimal& x, std::int64_t n) noexcept {
