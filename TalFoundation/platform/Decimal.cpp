@@ -299,18 +299,15 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   return A::make({q, exponent, negative, false});
 }
 
-DecimalDivisor DecimalDivisor::timesPowerOfTen(std::int64_t k) const noexcept {
-  if (value_.isNaN() || value_.isZero()) return *this;
-  // Out of range the value becomes NaN or zero, which division checks first.
-  DecimalDivisor scaled = *this;
-  scaled.value_ = A::make({A::coefficient(value_), A::exponent(value_) + k, value_.isNegative(), false});
-  return scaled;
-}
+Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept { return divideScaled(a, divisor, 0); }
 
 // The steps of a / b with b's share done beforehand.
-Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept {
+Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
   const Decimal& b = divisor.value_;
   if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
+  const std::int64_t divisorExponent = A::exponent(b) + k;
+  const std::int64_t divisorAdjusted = divisorExponent + divisor.digits_ - 1;
+  if (divisorAdjusted > detail::kMaxAdjusted || divisorAdjusted < -detail::kMaxAdjusted) return Decimal::nan();
   if (a.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
   const Uint128 ca = A::coefficient(a);
@@ -332,7 +329,7 @@ Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept {
     dividend = detail::multiply(WideInt<2>::from(leadA), WideInt<2>::from(kPow10[static_cast<std::size_t>(m)]));
   }
   auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
-  std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
+  std::int64_t exponent = A::exponent(a) - divisorExponent - shift;
   if (r != 0) {
     const Uint128 twice = r << 1;
     if (twice > cb || (twice == cb && (q & 1) != 0)) {

@@ -183,13 +183,12 @@ class DecimalDivisor {
 
   [[nodiscard]] const Decimal& value() const noexcept { return value_; }
 
-  /// The divisor value() × 10^k, without preparing anew: the coefficient,
-  /// and so its reciprocal, stays. Beyond the exponent range it becomes
-  /// NaN or zero, as the product would.
-  [[nodiscard]] DecimalDivisor timesPowerOfTen(std::int64_t k) const noexcept;
-
   /// NaN for a zero or NaN divisor, as for Decimal division.
   friend Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept;
+  /// a / (divisor.value() × 10^k), the product being exact: the same
+  /// reciprocal serves every power of ten. A product beyond the exponent
+  /// range (NaN, or zero) gives NaN.
+  friend Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
 
  private:
   static constexpr int kMaxDigits = detail::kMaxDigits;

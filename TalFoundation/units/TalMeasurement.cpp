@@ -148,7 +148,7 @@ Decimal foldedRoad(const Decimal& value, const TalUnit& from, const TalUnit& to)
   // to.coefficient() × 10^−k keeps the coefficient's digits, and so its
   // prepared reciprocal.
   if (const auto& divisor = to.conversionData().divisor)
-    return value / divisor->timesPowerOfTen(-from.conversionData().tenExponent);
+    return divideScaled(value, *divisor, -from.conversionData().tenExponent);
   return value / (to.coefficient() * *from.conversionData().exactReciprocal);
 }
 
