@@ -26,6 +26,13 @@ struct DecimalAccess {
   }
   static std::int64_t exponent(const Decimal& d) noexcept { return d.exponent_; }
   static Decimal make(const DecimalParts& p) noexcept { return Decimal::fromParts(detail::limitRange(p)); }
+  /// make() for a coefficient known to have all 38 digits.
+  static Decimal makeFull(Uint128 c, std::int64_t exponent, bool negative) noexcept {
+    const std::int64_t adjusted = exponent + kMaxDigits - 1;
+    if (adjusted > detail::kMaxAdjusted) return Decimal::nan();
+    if (adjusted < -detail::kMaxAdjusted) return Decimal();
+    return Decimal::fromParts({c, exponent, negative, false});
+  }
 };
 
 namespace {
@@ -290,6 +297,50 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
     }
   }
   return A::make({q, exponent, negative, false});
+}
+
+Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept { return divideScaled(a, divisor, 0); }
+
+// The steps of a / b with b's share done beforehand.
+Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
+  const Decimal& b = divisor.value_;
+  if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
+  const std::int64_t divisorExponent = A::exponent(b) + k;
+  const std::int64_t divisorAdjusted = divisorExponent + divisor.digits_ - 1;
+  if (divisorAdjusted > detail::kMaxAdjusted || divisorAdjusted < -detail::kMaxAdjusted) return Decimal::nan();
+  if (a.isZero()) return Decimal();
+  const bool negative = a.isNegative() != b.isNegative();
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
+  const int na = detail::digitCount(ca);
+  const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+  const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
+  // ca·10^shift is the dividend widened to 38 digits, times 10^m: one
+  // short product for the divisors of up to 19 digits.
+  const int m = divisor.digits_ - 1 + (leadA >= leadB ? 0 : 1);
+  const int shift = kMaxDigits - na + m;
+  WideInt<4> dividend;
+  if (m < 20) {
+    const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(m)];
+    const Uint128 low = Uint128::multiply(leadA.low(), scale);
+    const Uint128 high = Uint128::multiply(leadA.high(), scale) + low.high();
+    dividend.w = {low.low(), high.low(), high.high(), 0};
+  } else {
+    dividend = detail::multiply(WideInt<2>::from(leadA), WideInt<2>::from(kPow10[static_cast<std::size_t>(m)]));
+  }
+  auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
+  std::int64_t exponent = A::exponent(a) - divisorExponent - shift;
+  if (r != 0) {
+    const Uint128 twice = r << 1;
+    if (twice > cb || (twice == cb && (q & 1) != 0)) {
+      ++q;
+      if (q == kPow10[kMaxDigits]) {
+        q = kPow10[kMaxDigits - 1];
+        ++exponent;
+      }
+    }
+  }
+  return A::makeFull(q, exponent, negative);
 }
 
 Decimal pow(const Decimal& x, std::int64_t n) noexcept {

@@ -15,6 +15,7 @@
 
 #include "TalFoundation/Export.h"
 #include "TalFoundation/platform/detail/DecimalParse.h"
+#include "TalFoundation/platform/detail/WideInt.h"
 
 namespace tal::platform {
 
@@ -153,6 +154,7 @@ class TAL_EXPORT Decimal {
     return d;
   }
   friend struct DecimalAccess;
+  friend class DecimalDivisor;
 
   // The coefficient is kept as two words so the type stays 8-byte aligned
   // and 24 bytes large.
@@ -164,6 +166,46 @@ class TAL_EXPORT Decimal {
 };
 
 TAL_EXPORT std::ostream& operator<<(std::ostream& os, const Decimal& value);
+
+/// A divisor made ready for many divisions: its digit count, its coefficient
+/// widened to 38 digits and the reciprocal that turns the long division into
+/// multiplications are worked out once. a / divisor is then exactly
+/// a / divisor.value(), the same digits and exponent, for every a.
+class TAL_EXPORT DecimalDivisor {
+ public:
+  /// Made by the compiler for a constant divisor.
+  explicit constexpr DecimalDivisor(const Decimal& divisor) noexcept : value_(divisor) {
+    if (divisor.isNaN() || divisor.isZero()) return;
+    const detail::Uint128 c = detail::Uint128::fromWords(divisor.hi_, divisor.lo_);
+    digits_ = detail::digitCount(c);
+    const detail::Uint128 lead = c * detail::kPow10[static_cast<std::size_t>(kMaxDigits - digits_)];
+    leadLow_ = lead.low();
+    leadHigh_ = lead.high();
+    inverse_ = detail::normalizedInverse(c);
+  }
+
+  [[nodiscard]] const Decimal& value() const noexcept { return value_; }
+
+  /// NaN for a zero or NaN divisor, as for Decimal division.
+  friend TAL_EXPORT Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept;
+  /// a / (divisor.value() × 10^k), the product being exact: the same
+  /// reciprocal serves every power of ten. A product beyond the exponent
+  /// range (NaN, or zero) gives NaN.
+  friend TAL_EXPORT Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
+
+ private:
+  static constexpr int kMaxDigits = detail::kMaxDigits;
+  friend struct DecimalAccess;
+  Decimal value_;
+  // The coefficient × 10^(38 − digits), two words as in Decimal.
+  std::uint64_t leadLow_ = 0;
+  std::uint64_t leadHigh_ = 0;
+  // Of the coefficient shifted until its top bit is set: the one- or
+  // two-word reciprocal of Möller and Granlund.
+  std::uint64_t inverse_ = 0;
+  std::int32_t digits_ = 0;
+};
+
 
 inline namespace literals {
 /// Exact decimal literal for tables: 0.3048_dec is exactly 0.3048. A
@@ -185,6 +227,7 @@ consteval Decimal operator""_dec(const char* text, std::size_t length) {
 
 namespace tal {
 using platform::Decimal;
+using platform::DecimalDivisor;
 /// The _dec literal, for `using namespace tal::literals;` (or tal).
 inline namespace literals {
 using platform::literals::operator""_dec;

@@ -42,11 +42,13 @@ Decimal timesCoefficient(const Decimal& value, const TalUnit& unit) {
 }
 
 // Where the reciprocal is exact, multiplying by it rounds the same exact
-// quotient the division would, and costs half as much.
+// quotient the division would, and costs half as much. Otherwise the unit's
+// prepared divisor spares each division the work on the coefficient.
 Decimal overCoefficient(const Decimal& value, const TalUnit& unit) {
   const auto& data = unit.conversionData();
   if (data.unitCoefficient) return value;
   if (data.exactReciprocal) return value * *data.exactReciprocal;
+  if (data.divisor) return value / *data.divisor;
   return value / unit.coefficient();
 }
 
@@ -66,6 +68,10 @@ Decimal fromBase(const Decimal& base, const TalUnit& to) {
 }
 
 constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
+// The same constants as divisors, prepared by the compiler; π as
+// Decimal::pi() has it.
+constexpr DecimalDivisor kBy60{k60}, kBy3600{k3600}, kBy180{k180}, kBy0_9{k0_9}, kBy360{k360},
+    kByPi{"3.1415926535897932384626433832795028842"_dec};
 
 // The exact roads return their results by value, so each lands where the
 // caller keeps it: copying a just-computed Decimal whole costs more than a
@@ -73,9 +79,9 @@ constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360
 Decimal toDegrees(const Decimal& value, ExactAngle from) {
   switch (from) {
     case ExactAngle::degrees: return value;
-    case ExactAngle::arcMinutes: return value / k60;
-    case ExactAngle::arcSeconds: return value / k3600;
-    case ExactAngle::radians: return (value * k180) / Decimal::pi();
+    case ExactAngle::arcMinutes: return value / kBy60;
+    case ExactAngle::arcSeconds: return value / kBy3600;
+    case ExactAngle::radians: return (value * k180) / kByPi;
     case ExactAngle::gradians: return value * k0_9;
     case ExactAngle::revolutions: return value * k360;
     case ExactAngle::other: break;
@@ -88,9 +94,9 @@ Decimal fromDegrees(const Decimal& degrees, ExactAngle to) {
     case ExactAngle::degrees: return degrees;
     case ExactAngle::arcMinutes: return degrees * k60;
     case ExactAngle::arcSeconds: return degrees * k3600;
-    case ExactAngle::radians: return (degrees * Decimal::pi()) / k180;
-    case ExactAngle::gradians: return degrees / k0_9;
-    case ExactAngle::revolutions: return degrees / k360;
+    case ExactAngle::radians: return (degrees * Decimal::pi()) / kBy180;
+    case ExactAngle::gradians: return degrees / kBy0_9;
+    case ExactAngle::revolutions: return degrees / kBy360;
     case ExactAngle::other: break;
   }
   return Decimal::nan();  // not reached: callers pass one of the six
@@ -139,6 +145,10 @@ Decimal foldedRoad(const Decimal& value, const TalUnit& from, const TalUnit& to)
   const Decimal& scale = from.coefficient();
   if (to.baseNumerator()) return value * (*to.baseNumerator() * scale);
   if (const auto& reciprocal = to.conversionData().exactReciprocal) return value * (*reciprocal * scale);
+  // to.coefficient() × 10^−k keeps the coefficient's digits, and so its
+  // prepared reciprocal.
+  if (const auto& divisor = to.conversionData().divisor)
+    return divideScaled(value, *divisor, -from.conversionData().tenExponent);
   return value / (to.coefficient() * *from.conversionData().exactReciprocal);
 }
 

@@ -2,6 +2,7 @@
 // records prepare for it, each against the plain road it stands in for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <random>
@@ -233,6 +234,30 @@ TEST(ExactReciprocal, MultiplyingByItIsDividingForGeneratedValues) {
   }
   // The metric prefixes alone give well over a hundred.
   EXPECT_GT(units, 100u);
+}
+
+// A unit keeps a prepared divisor exactly when dividing by its coefficient
+// is neither skipped (factor 1) nor replaced by a multiplication.
+TEST(TalMeasurementShortcuts, DivisorIsPreparedWhereTheDivisionStays) {
+  std::size_t prepared = 0;
+  for (const TalUnitCategory category : TalUnitCategory::allCases()) {
+    for (const TalUnit& unit : category.getUnits()) {
+      const auto& data = unit.conversionData();
+      const bool divides = !data.unitCoefficient && !data.exactReciprocal;
+      ASSERT_EQ(data.divisor.has_value(), divides) << unit.id();
+      if (!data.divisor) continue;
+      ++prepared;
+      EXPECT_EQ(data.divisor->value().toScientificString(), unit.coefficient().toScientificString()) << unit.id();
+    }
+  }
+  EXPECT_GT(prepared, 100u);
+  const auto length = TalUnitCategory::length.getUnits();
+  const auto unitOf = [&](std::string_view symbol) {
+    return *std::find_if(length.begin(), length.end(), [&](const TalUnit& u) { return u.symbol() == symbol; });
+  };
+  EXPECT_TRUE(unitOf("mi").conversionData().divisor.has_value());
+  EXPECT_FALSE(unitOf("km").conversionData().divisor.has_value());
+  EXPECT_FALSE(unitOf("m").conversionData().divisor.has_value());
 }
 
 /// The generic road as it reads without any shortcut.

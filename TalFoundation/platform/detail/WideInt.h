@@ -198,7 +198,7 @@ struct TwoWordReciprocal {
   std::uint64_t inverse;  // floor((2^192 - 1) / (d1·2^64 + d0)) - 2^64
 };
 
-inline TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexcept {
+constexpr TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexcept {
   std::uint64_t v = reciprocalOf(d1).inverse;
   // Adjust the reciprocal of d1 alone for the low word, first for d1·v + d0 ...
   std::uint64_t p = d1 * v + d0;
@@ -279,6 +279,42 @@ inline Division128 divide(const WideInt<4>& a, Uint128 divisor) noexcept {
   const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
   const std::uint64_t q0 =
       divide3by2(r.high(), r.low(), u[0], reciprocal, r);
+  return {Uint128::fromWords(q1, q0), r >> shift};
+}
+
+/// The reciprocal `divide` below needs for `divisor` (nonzero): of its
+/// normalized form, one word or two.
+constexpr std::uint64_t normalizedInverse(Uint128 divisor) noexcept {
+  if (divisor.high() == 0) return reciprocalOf(divisor.low()).inverse;
+  const Uint128 d = divisor << std::countl_zero(divisor.high());
+  return reciprocalOf(d.high(), d.low()).inverse;
+}
+
+/// As divide(a, divisor) with the divisor's normalizedInverse given, so no
+/// division instruction is left.
+inline Division128 divide(const WideInt<4>& a, Uint128 divisor, std::uint64_t inverse) noexcept {
+  if (divisor.high() == 0) {
+    // a·2^s < 2^128·d·2^s fits three words, the top one below d·2^s.
+    const int s = std::countl_zero(divisor.low());
+    const WordReciprocal d{divisor.low() << s, inverse, s};
+    const std::uint64_t u2 = s == 0 ? a.w[2] : (a.w[2] << s) | (a.w[1] >> (64 - s));
+    const std::uint64_t u1 = s == 0 ? a.w[1] : (a.w[1] << s) | (a.w[0] >> (64 - s));
+    std::uint64_t r = 0;
+    const std::uint64_t q1 = divideWord(u2, u1, d, r);
+    const std::uint64_t q0 = divideWord(r, a.w[0] << s, d, r);
+    return {Uint128::fromWords(q1, q0), r >> s};
+  }
+  const int shift = std::countl_zero(divisor.high());
+  const Uint128 d = divisor << shift;
+  std::array<std::uint64_t, 4> u{};
+  for (std::size_t i = 0; i < 4; ++i) {
+    u[i] |= a.w[i] << shift;
+    if (shift != 0 && i + 1 < 4) u[i + 1] = a.w[i] >> (64 - shift);
+  }
+  const TwoWordReciprocal reciprocal{d.high(), d.low(), inverse};
+  Uint128 r = 0;
+  const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
+  const std::uint64_t q0 = divide3by2(r.high(), r.low(), u[0], reciprocal, r);
   return {Uint128::fromWords(q1, q0), r >> shift};
 }
 

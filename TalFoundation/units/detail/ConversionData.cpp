@@ -81,12 +81,14 @@ ConversionData ConversionData::of(TalUnitCategory category, std::string_view sym
   data.angle = exactAngleOf(dimension);
   data.unitCoefficient = coefficient == Decimal(1);
   data.exactReciprocal = detail::exactReciprocal(coefficient);
+  if (!data.unitCoefficient && !data.exactReciprocal) data.divisor = platform::DecimalDivisor(coefficient);
   if (const auto k = powerOfTen(coefficient); k && *k != 0) {
     // value × 10^k stays within 1E±999999 while the value's leading digit
     // is below 10^(1000000 − k) (k > 0) or at least 10^(−999999 − k) (k < 0).
     const auto limit = *k > 0 ? 1000000 - *k : -999999 - *k;
     data.foldLimit = Decimal::fromString("1E" + std::to_string(limit));
     data.foldLimitIsUpper = *k > 0;
+    data.tenExponent = *k;
   }
   data.symbolKey = std::hash<std::string_view>{}(symbol);
   return data;

@@ -35,12 +35,17 @@ struct ConversionData {
   /// x × it and x ÷ coefficient then round the same exact value once, so
   /// they are the same decimal.
   std::optional<Decimal> exactReciprocal;
+  /// The coefficient made ready for division where that division stays
+  /// (not 1, no exact reciprocal): its reciprocal is worked out here once.
+  std::optional<platform::DecimalDivisor> divisor;
   /// For a coefficient 10^k with k ≠ 0: value × coefficient is exact, so the
   /// multiply can fold into the constant of the step after it, as long as
   /// the product stays in range. It does for |value| below this limit when
   /// k > 0, and for |value| at or above it when k < 0.
   std::optional<Decimal> foldLimit;
   bool foldLimitIsUpper = false;
+  /// That k, when there is a fold limit.
+  std::int32_t tenExponent = 0;
   /// A hash of the symbol: units whose keys differ have different symbols,
   /// so most pairs are told apart without comparing texts.
   std::size_t symbolKey = 0;

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "TalFoundation/platform/Decimal.h"
+
+namespace tal::platform {
+namespace {
+
+Decimal dec(std::string_view text) { return Decimal::fromString(text).value(); }
+
+// The prepared division must be the plain one, digit for digit, so every
+// case compares with a / b rather than with a value of its own.
+void expectSameAsPlain(const Decimal& a, const Decimal& b) {
+  const Decimal expected = a / b;
+  const Decimal actual = a / DecimalDivisor(b);
+  ASSERT_EQ(actual.isNaN(), expected.isNaN()) << a << " / " << b;
+  if (expected.isNaN()) return;
+  ASSERT_EQ(actual, expected) << a << " / " << b;
+  ASSERT_EQ(actual.toScientificString(), expected.toScientificString()) << a << " / " << b;
+  ASSERT_EQ(actual.description(), expected.description()) << a << " / " << b;
+  ASSERT_EQ(actual.isNegative(), expected.isNegative()) << a << " / " << b;
+}
+
+class Operands {
+ public:
+  explicit Operands(std::uint64_t seed) : random_(seed) {}
+
+  /// A coefficient of exactly `digits` digits, nonzero leading digit.
+  std::string digits(int count) {
+    std::string text(1, static_cast<char>('1' + pick(0, 8)));
+    for (int i = 1; i < count; ++i) text += static_cast<char>('0' + pick(0, 9));
+    return text;
+  }
+  Decimal make(int count, int exponent) {
+    const std::string sign = pick(0, 1) == 0 ? "" : "-";
+    return dec(sign + digits(count) + "E" + std::to_string(exponent));
+  }
+  int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+ private:
+  std::mt19937_64 random_;
+};
+
+TEST(DecimalDivisorShape, IsSmallAndTriviallyCopyable) {
+  static_assert(std::is_trivially_copyable_v<DecimalDivisor>);
+  static_assert(sizeof(DecimalDivisor) <= 64);
+  EXPECT_EQ(DecimalDivisor(dec("1.609344")).value(), dec("1.609344"));
+  // Prepared by the compiler, for constant divisors.
+  static constexpr DecimalDivisor kNine{Decimal(9)};
+  EXPECT_EQ((Decimal(1) / kNine).description(), "0.11111111111111111111111111111111111111");
+}
+
+// Divisors of one word (up to 19 digits, and the 20-digit ones below 2^64)
+// and of two, against dividends of every length; exponents small enough that
+// nothing leaves the range.
+TEST(DecimalDivisor, RandomOperandsDivideAsThePlainDivision) {
+  Operands gen(20261207);
+  for (int round = 0; round < 4000; ++round) {
+    const int divisorDigits = round % 2 == 0 ? gen.pick(1, 20) : gen.pick(1, 38);
+    const Decimal b = gen.make(divisorDigits, gen.pick(-40, 40));
+    const DecimalDivisor prepared(b);
+    for (int i = 0; i < 8; ++i) {
+      const Decimal a = gen.make(gen.pick(1, 38), gen.pick(-60, 60));
+      ASSERT_EQ((a / prepared).toScientificString(), (a / b).toScientificString()) << a << " / " << b;
+      expectSameAsPlain(a, b);
+    }
+  }
+}
+
+// The unit factors whose quotients do not end, and coefficients at the word
+// and digit boundaries where normalization shifts by 0 or 63 places.
+TEST(DecimalDivisor, FactorsAndBoundaryDivisorsDivideAsThePlainDivision) {
+  const std::vector<std::string> divisors = {
+      "1", "3", "7", "9", "180", "1.609344", "0.3048", "0.9144", "1852", "0.0254", "3.1415926535897932384626433832795028842",
+      "9223372036854775807", "9223372036854775808", "18446744073709551615", "18446744073709551616",
+      "18446744073709551617", "99999999999999999999999999999999999999", "10000000000000000000000000000000000000",
+      "170141183460469231731687303715884105727", "0.55555555555555555555555555555555555556", "2", "5E-7", "-3E+5"};
+  Operands gen(7);
+  std::vector<Decimal> dividends = {dec("1"), dec("-1"), dec("1.5"), dec("100"), dec("9.9999999999999999999999999999999999999"),
+                                    dec("99999999999999999999999999999999999999"), dec("1E+37"), dec("18446744073709551615")};
+  for (int i = 0; i < 200; ++i) dividends.push_back(gen.make(gen.pick(1, 38), gen.pick(-20, 20)));
+  for (const auto& text : divisors) {
+    const Decimal b = dec(text);
+    for (const Decimal& a : dividends) expectSameAsPlain(a, b);
+  }
+}
+
+// Exact quotients, ties of the 39th digit (an odd 38-digit coefficient
+// halved, by a one- and a two-word divisor) and quotients that round up to
+// the next power of ten.
+TEST(DecimalDivisor, ExactQuotientsTiesAndCarriesMatchThePlainDivision) {
+  Operands gen(11);
+  for (int i = 0; i < 2000; ++i) {
+    const Decimal b = gen.make(gen.pick(1, 19), gen.pick(-5, 5));
+    const Decimal c = gen.make(gen.pick(1, 38 - 19), gen.pick(-5, 5));
+    expectSameAsPlain(b * c, b);  // exact
+    std::string odd = gen.digits(38);
+    odd.back() = static_cast<char>('1' + 2 * gen.pick(0, 4));
+    const Decimal tie = dec(odd);
+    expectSameAsPlain(tie, dec("2"));
+    expectSameAsPlain(tie, dec("-2E+25"));  // coefficient 2·10^25 needs two words
+    expectSameAsPlain(tie, dec("0.4"));
+  }
+  expectSameAsPlain(dec("99999999999999999999999999999999999999.5"), dec("1"));
+  expectSameAsPlain(dec("99999999999999999999999999999999999999"), dec("0.99999999999999999999999999999999999999"));
+  expectSameAsPlain(dec("1"), dec("1.00000000000000000000000000000000000001"));
+}
+
+TEST(DecimalDivisor, NaNZeroAndTheEdgesOfTheRangeMatchThePlainDivision) {
+  const Decimal nan = Decimal::nan();
+  const std::vector<Decimal> values = {nan,           Decimal(),        dec("1"),           dec("-7"),
+                                       dec("1E+999999"), dec("9.99E+999999"), dec("1E-999999"), dec("-3E-999999"),
+                                       dec("1.5E+999990"), dec("2.5E-999990")};
+  for (const Decimal& a : values)
+    for (const Decimal& b : values) expectSameAsPlain(a, b);
+  EXPECT_TRUE((dec("1") / DecimalDivisor(Decimal())).isNaN());
+  EXPECT_TRUE((dec("1") / DecimalDivisor(nan)).isNaN());
+  EXPECT_TRUE((nan / DecimalDivisor(dec("3"))).isNaN());
+  EXPECT_TRUE((Decimal() / DecimalDivisor(dec("3"))).isZero());
+}
+
+// divideScaled divides by value() × 10^k, whose product is exact.
+TEST(DecimalDivisor, ScaledByAPowerOfTenDividesAsTheProduct) {
+  Operands gen(3);
+  const std::vector<std::pair<std::string, int>> cases = {
+      {"1.609344", -3}, {"1.609344", 3}, {"0.3048", 2}, {"9", -38}, {"1852", 0}, {"0.0254", 999990}, {"0.0254", -999990},
+      {"12345678901234567890123", -10}, {"7E+999990", 9}, {"7E+999990", 10}, {"7E-999990", -9}, {"7E-999990", -10},
+      {"1.5E+999990", 9}, {"1.5E+999990", 10}, {"1.5E-999990", -9}, {"1.5E-999990", -10}, {"0", 5}};
+  for (const auto& [text, k] : cases) {
+    const Decimal b = dec(text);
+    const Decimal product = b * dec("1E" + std::to_string(k));
+    const DecimalDivisor divisor(b);
+    std::vector<Decimal> dividends = {Decimal(), Decimal::nan()};
+    for (int i = 0; i < 50; ++i) dividends.push_back(gen.make(gen.pick(1, 38), gen.pick(-10, 10)));
+    for (const Decimal& a : dividends) {
+      const Decimal expected = a / product;
+      const Decimal actual = divideScaled(a, divisor, k);
+      ASSERT_EQ(actual.isNaN(), expected.isNaN()) << a << " / " << text << "E" << k;
+      if (!expected.isNaN()) {
+        ASSERT_EQ(actual.toScientificString(), expected.toScientificString()) << a;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tal::platform
