@@ -163,6 +163,7 @@ class TAL_EXPORT Decimal {
   bool nan_ = false;
 };
 
+/// Writes `value` as description() does: plain notation, "NaN" for NaN.
 TAL_EXPORT std::ostream& operator<<(std::ostream& os, const Decimal& value);
 
 inline namespace literals {
