@@ -13,6 +13,7 @@
 
 namespace tal {
 
+/// The stored look of the number pad, general or calGeneral.
 class TAL_EXPORT TalNumPadTheme {
  public:
   enum class Case : std::uint8_t { general, calGeneral };
