@@ -17,6 +17,7 @@
 
 namespace tal {
 
+/// The stored appearance, dark, light or automatic; decoding any other raw value throws DecodingError.
 class TAL_EXPORT AppColorScheme {
  public:
   /// `auto_` is the case of raw value "auto" (`auto` is a C++ keyword).

@@ -16,6 +16,7 @@ namespace platform {
 class Bundle;
 }
 
+/// The app's names, versions, registration number and copyright years, read once from the main bundle.
 class TAL_EXPORT AppConstant {
  public:
   AppConstant() = delete;

@@ -27,8 +27,10 @@ struct TAL_EXPORT TextAttributes {
   friend bool operator==(const TextAttributes&, const TextAttributes&) = default;
 };
 
+/// Styled text: UTF-8 text in runs of equal attributes, which joins with other styled text into a new value.
 class TAL_EXPORT AttributedText {
  public:
+  /// A stretch of the text with one set of attributes.
   struct Run {
     std::string text;
     TextAttributes attributes;

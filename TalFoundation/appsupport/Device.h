@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// The kind of user interface the app runs in, told from the device seam's idiom on every call.
 class TAL_EXPORT Device {
  public:
   /// The interface kinds; no raw values.

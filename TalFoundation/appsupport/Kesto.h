@@ -12,6 +12,7 @@
 
 namespace tal {
 
+/// The app's links (store, review, subscriptions, legal and contact pages in the user's language) and opening one.
 class TAL_EXPORT Kesto {
  public:
   /// Where the links point; deployment facts, not the library's.

@@ -14,6 +14,7 @@ namespace tal {
 
 class AttributedText;
 
+/// Writes styled text as a minimal 7-bit RTF document; absent for text that is not valid UTF-8.
 struct TAL_EXPORT RTFDocument {
   RTFDocument() = delete;
 

@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// The system symbol images the app shows, by role; the raw value is the image's name.
 class TAL_EXPORT SFSymbols {
  public:
   enum class Case : std::uint8_t { checkmark, hint, questionmark, refresh, settings, undo };

@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// The stored choice of Chinese glyph forms: simplified, traditional, Hong Kong or Taiwan.
 class TAL_EXPORT TalChineseFontPreference {
  public:
   enum class Case : std::uint8_t { Hans, Hant, HK, TW };

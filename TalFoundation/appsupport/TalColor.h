@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// Colours from a hex integer or 0–255 channels, and the semantic label and background colours by the app's names.
 struct TAL_EXPORT TalColor {
   TalColor() = delete;
 

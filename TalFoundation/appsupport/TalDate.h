@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The current instant and its Gregorian calendar fields; fields are absent when no calendar can be made.
 struct TAL_EXPORT TalDate {
   using Instant = std::chrono::system_clock::time_point;
 

@@ -14,8 +14,10 @@
 
 namespace tal {
 
+/// The device family (iPhone, iPad, CarPlay or unknown), told from the device seam's model name on every call.
 class TAL_EXPORT TalDevice {
  public:
+  /// The device families; a value cast to Case that names none reads as unknown.
   class DeviceType {
    public:
     enum class Case : std::uint8_t { iPhone, iPad, mac, appleTV, carPlay, appleWatch, visionPro, unknown };

@@ -13,6 +13,7 @@
 
 namespace tal {
 
+/// The stored look of the number pad, by raw value "general" or "calGeneral"; other text reads as absent.
 class TAL_EXPORT TalNumPadTheme {
  public:
   enum class Case : std::uint8_t { general, calGeneral };

@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// The stored kind of number pad: the converter's (general) or the calculator's (cal).
 class TAL_EXPORT TalNumPadType {
  public:
   enum class Case : std::uint8_t { general, cal };

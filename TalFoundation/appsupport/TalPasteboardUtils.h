@@ -12,6 +12,7 @@ namespace tal {
 
 class AttributedText;
 
+/// Copies plain or styled text (as RTF) to the general pasteboard and reads its plain text back.
 struct TAL_EXPORT TalPasteboardUtils {
   TalPasteboardUtils() = delete;
 

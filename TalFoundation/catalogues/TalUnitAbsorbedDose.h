@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The absorbed dose units, gray-based: the gray and its fractions, rad and kilorad.
 class TAL_EXPORT TalUnitAbsorbedDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::absorbedDose; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The acceleration units, based on the metre per second squared: standard gravity, gal and customary rates.
 class TAL_EXPORT TalUnitAcceleration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::acceleration; }

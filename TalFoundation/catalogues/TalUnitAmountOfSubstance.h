@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The amount of substance units, mole-based: the mole's metric multiples and the pound-mole.
 class TAL_EXPORT TalUnitAmountOfSubstance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::amountOfSubstance; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The angle units, degree-based: arc minute, arc second, radian, gradian and revolution.
 class TAL_EXPORT TalUnitAngle {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angle; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The angular acceleration units, based on the radian per second squared, with degree and revolution rates.
 class TAL_EXPORT TalUnitAngularAcceleration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularAcceleration; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The angular momentum units, based on the kilogram square metre per second, with CGS and pound-foot units.
 class TAL_EXPORT TalUnitAngularMomentum {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularMomentum; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The angular velocity units, based on the radian per second, with degree and revolution rates.
 class TAL_EXPORT TalUnitAngularVelocity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::angularVelocity; }

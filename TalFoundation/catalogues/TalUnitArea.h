@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The area units, based on the square metre: metric and international squares, hectare, acre, Chinese land units.
 class TAL_EXPORT TalUnitArea {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::area; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The areal density units, based on the kilogram per square metre, with pound and ounce per square foot and inch.
 class TAL_EXPORT TalUnitArealDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::arealDensity; }

@@ -9,6 +9,7 @@
 
 namespace tal {
 
+/// The capacitance units, farad-based, from the farad down to the picofarad.
 class TAL_EXPORT TalUnitCapacitance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::capacitance; }

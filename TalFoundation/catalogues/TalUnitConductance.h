@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The conductance units, siemens-based: its milli and micro multiples and the mho.
 class TAL_EXPORT TalUnitConductance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductance; }

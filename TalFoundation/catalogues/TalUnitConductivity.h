@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The electrical conductivity units, based on the siemens per metre, with the mho and siemens per centimetre.
 class TAL_EXPORT TalUnitConductivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::conductivity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The data storage units, bit-based: bit and byte, their decimal (kilo–yotta) and binary (kibi–yobi) multiples.
 class TAL_EXPORT TalUnitDataStorage {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::dataStorage; }

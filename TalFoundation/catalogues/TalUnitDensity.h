@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The density units, based on the kilogram per cubic metre, with pound and ounce per cubic foot, inch and gallon.
 class TAL_EXPORT TalUnitDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::density; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The duration units, second-based, from the attosecond to the Gregorian year.
 class TAL_EXPORT TalUnitDuration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::duration; }

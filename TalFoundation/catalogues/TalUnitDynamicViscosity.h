@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The dynamic viscosity units, based on the pascal second, with the poise family and gravitational units.
 class TAL_EXPORT TalUnitDynamicViscosity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::dynamicViscosity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The effective dose units: the equivalent dose's five sievert and rem units, under their own category.
 class TAL_EXPORT TalUnitEffectiveDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::effectiveDose; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The electric charge units, coulomb-based, with the ampere hours from mega to micro.
 class TAL_EXPORT TalUnitElectricCharge {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricCharge; }

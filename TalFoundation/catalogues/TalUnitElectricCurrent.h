@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The electric current units, ampere-based, from the megaampere down to the nanoampere.
 class TAL_EXPORT TalUnitElectricCurrent {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricCurrent; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The electric field strength units, based on the volt per metre, with its multiples and the newton per coulomb.
 class TAL_EXPORT TalUnitElectricFieldStrength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricFieldStrength; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The voltage units, volt-based, from the megavolt down to the microvolt.
 class TAL_EXPORT TalUnitElectricPotentialDifference {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricPotentialDifference; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The resistance units, ohm-based, from the megaohm down to the microohm.
 class TAL_EXPORT TalUnitElectricResistance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::electricResistance; }

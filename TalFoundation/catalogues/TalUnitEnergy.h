@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The energy units, joule-based, from the electronvolt to the tonne of TNT, with calorie, BTU and MMBTU families.
 class TAL_EXPORT TalUnitEnergy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::energy; }

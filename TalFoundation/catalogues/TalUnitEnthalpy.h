@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The specific enthalpy units, based on the joule per kilogram, with calories and BTUs per mass.
 class TAL_EXPORT TalUnitEnthalpy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::enthalpy; }

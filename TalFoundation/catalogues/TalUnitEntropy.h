@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The entropy units, based on the joule per kelvin, with calories and BTUs per degree.
 class TAL_EXPORT TalUnitEntropy {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::entropy; }

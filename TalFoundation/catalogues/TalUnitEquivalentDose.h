@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The equivalent dose units, sievert-based: the sievert and its fractions, rem and millirem.
 class TAL_EXPORT TalUnitEquivalentDose {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::equivalentDose; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The radiation exposure units, based on the coulomb per kilogram, with roentgen and milliroentgen.
 class TAL_EXPORT TalUnitExposure {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::exposure; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The force units, newton-based: dyne and the kilogram-, gram-, pound-, ounce- and ton-force.
 class TAL_EXPORT TalUnitForce {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::force; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The frequency units, terahertz to nanohertz, inverse second and revolution rates; no base, the hertz leads the UI.
 class TAL_EXPORT TalUnitFrequency {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::frequency; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The fuel efficiency units, based on litres per 100 km; distance-per-volume units convert inversely.
 class TAL_EXPORT TalUnitFuelEfficiencyVolume {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::fuelEfficiencyVolume; }

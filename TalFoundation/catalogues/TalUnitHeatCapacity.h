@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The heat capacity units, based on the joule per kelvin, with calories and BTUs per degree.
 class TAL_EXPORT TalUnitHeatCapacity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::heatCapacity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The heat transfer coefficient units, based on the watt per square metre-kelvin, with kilocalorie and BTU rates.
 class TAL_EXPORT TalUnitHeatTransferCoefficient {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::heatTransferCoefficient; }

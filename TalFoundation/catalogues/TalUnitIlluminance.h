@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The illuminance units, lux-based, with the foot-candle and the phot.
 class TAL_EXPORT TalUnitIlluminance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::illuminance; }

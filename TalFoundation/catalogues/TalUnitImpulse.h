@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The impulse units, based on the newton second, with the kilogram metre per second, dyne and pound-force seconds.
 class TAL_EXPORT TalUnitImpulse {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::impulse; }

@@ -9,6 +9,7 @@
 
 namespace tal {
 
+/// The inductance units, henry-based, from the kilohenry down to the nanohenry.
 class TAL_EXPORT TalUnitInductance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::inductance; }

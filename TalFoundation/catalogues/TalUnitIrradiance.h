@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The irradiance units, based on the watt per square metre, with per-square-centimetre and CGS units.
 class TAL_EXPORT TalUnitIrradiance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::irradiance; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The kinematic viscosity units, based on the square metre per second, with the stokes family.
 class TAL_EXPORT TalUnitKinematicViscosity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::kinematicViscosity; }

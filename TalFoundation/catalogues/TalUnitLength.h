@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The length units, metre-based: metric, international, nautical, astronomical and Chinese traditional units.
 class TAL_EXPORT TalUnitLength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::length; }

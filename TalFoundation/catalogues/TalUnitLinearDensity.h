@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The linear density units, based on the kilogram per metre, with tex, decitex, denier and pound per foot.
 class TAL_EXPORT TalUnitLinearDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::linearDensity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The luminance units, based on the candela per square metre: nit, candela per square foot and inch, foot-lambert.
 class TAL_EXPORT TalUnitLuminance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminance; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The luminous flux units, lumen-based, with the candela steradian and mean spherical candlepower.
 class TAL_EXPORT TalUnitLuminousFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousFlux; }

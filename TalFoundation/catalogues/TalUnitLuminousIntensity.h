@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The luminous intensity units, candela-based, with its multiples and four historical standards of light.
 class TAL_EXPORT TalUnitLuminousIntensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::luminousIntensity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetic field strength units, based on the ampere per metre, with oersted and ampere-turn per metre.
 class TAL_EXPORT TalUnitMagneticFieldStrength {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFieldStrength; }

@@ -9,6 +9,7 @@
 
 namespace tal {
 
+/// The magnetic flux units: weber (the base), milliweber and maxwell.
 class TAL_EXPORT TalUnitMagneticFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFlux; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetic flux density units, tesla-based, with its multiples, gauss and gamma.
 class TAL_EXPORT TalUnitMagneticFluxDensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticFluxDensity; }

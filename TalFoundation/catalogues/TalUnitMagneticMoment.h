@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetic moment units, based on the ampere square metre, with the electromagnetic unit and two magnetons.
 class TAL_EXPORT TalUnitMagneticMoment {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticMoment; }

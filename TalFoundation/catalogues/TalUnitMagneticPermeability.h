@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetic permeability units, based on the henry per metre, with the vacuum permeability and CGS unit.
 class TAL_EXPORT TalUnitMagneticPermeability {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magneticPermeability; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetization units, based on the ampere per metre, with its CGS counterparts.
 class TAL_EXPORT TalUnitMagnetization {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magnetization; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The magnetomotive force units: ampere (the base), ampere-turn and gilbert.
 class TAL_EXPORT TalUnitMagnetomotiveForce {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::magnetomotiveForce; }

@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The mass units, kilogram-based: metric, avoirdupois, troy, imperial, dalton and Chinese traditional units.
 class TAL_EXPORT TalUnitMass {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::mass; }

@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The mass concentration units, based on the gram per litre, from the clinical mg/dL to pounds per gallon.
 class TAL_EXPORT TalUnitMassConcentration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::massConcentration; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The mass flow rate units, based on the kilogram per second, with kilogram, tonne and pound rates.
 class TAL_EXPORT TalUnitMassFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::massFlowRate; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The molar concentration units, based on the mole per litre, with per-litre and per-cubic-metre units.
 class TAL_EXPORT TalUnitMolarConcentration {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarConcentration; }

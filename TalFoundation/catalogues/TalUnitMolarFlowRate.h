@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The molar flow rate units, based on the mole per second, with kilomole rates and the pound-mole per hour.
 class TAL_EXPORT TalUnitMolarFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::molarFlowRate; }

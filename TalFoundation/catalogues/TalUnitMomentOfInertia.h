@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The moment of inertia units, based on the kilogram square metre, with CGS, gravitational and pound units.
 class TAL_EXPORT TalUnitMomentOfInertia {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::momentOfInertia; }

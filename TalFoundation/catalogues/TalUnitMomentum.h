@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The momentum units, based on the kilogram metre per second, with the newton second, CGS and pound-foot units.
 class TAL_EXPORT TalUnitMomentum {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::momentum; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The power units, watt-based, from the terawatt to the femtowatt, and four horsepowers.
 class TAL_EXPORT TalUnitPower {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::power; }

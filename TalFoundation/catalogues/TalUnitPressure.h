@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The pressure units, based on the newton per square metre: pascals, bar, mercury and water columns, psi, atm, torr.
 class TAL_EXPORT TalUnitPressure {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::pressure; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The radiance units: watt per square metre (the base) or square centimetre, per steradian.
 class TAL_EXPORT TalUnitRadiance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiance; }

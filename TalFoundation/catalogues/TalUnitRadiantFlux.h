@@ -9,6 +9,7 @@
 
 namespace tal {
 
+/// The radiant flux units: watt (the base), milliwatt and kilowatt.
 class TAL_EXPORT TalUnitRadiantFlux {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantFlux; }

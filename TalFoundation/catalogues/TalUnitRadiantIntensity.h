@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The radiant intensity units: watt (the base) and milliwatt per steradian.
 class TAL_EXPORT TalUnitRadiantIntensity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radiantIntensity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The radioactivity units, becquerel-based, with its multiples, the curies and the rutherford.
 class TAL_EXPORT TalUnitRadioactivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::radioactivity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The electrical resistivity units, ohm-metre-based: ohm centimetre, ohm mm² per metre, microhm centimetre.
 class TAL_EXPORT TalUnitResistivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::resistivity; }

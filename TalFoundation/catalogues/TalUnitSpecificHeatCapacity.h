@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The specific heat capacity units, based on the joule per kilogram-kelvin, with calorie and BTU families.
 class TAL_EXPORT TalUnitSpecificHeatCapacity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::specificHeatCapacity; }

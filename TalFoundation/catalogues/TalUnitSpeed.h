@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The speed units: metre per second (the base), kilometre and mile per hour, and knot.
 class TAL_EXPORT TalUnitSpeed {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::speed; }

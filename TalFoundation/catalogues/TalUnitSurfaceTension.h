@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The surface tension units, based on the newton per metre, with force-per-length and energy-per-area units.
 class TAL_EXPORT TalUnitSurfaceTension {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::surfaceTension; }

@@ -12,6 +12,7 @@
 
 namespace tal {
 
+/// The eight temperature scales, kelvin-based, converted by one formula per pair rather than by factors.
 class TAL_EXPORT TalUnitTemperature {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::temperature; }

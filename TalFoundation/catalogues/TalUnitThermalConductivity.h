@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The thermal conductivity units, based on the watt per metre-kelvin, with kilocalorie and BTU rates.
 class TAL_EXPORT TalUnitThermalConductivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalConductivity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The thermal diffusivity units, based on the square metre per second, with metric and foot areas per time.
 class TAL_EXPORT TalUnitThermalDiffusivity {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalDiffusivity; }

@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The thermal resistance units, based on the kelvin per watt, with °C per watt and °F hour per BTU.
 class TAL_EXPORT TalUnitThermalResistance {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::thermalResistance; }

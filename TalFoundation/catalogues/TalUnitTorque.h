@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The torque units, based on the newton metre, with the gravitational force-times-length units.
 class TAL_EXPORT TalUnitTorque {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::torque; }

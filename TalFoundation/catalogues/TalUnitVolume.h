@@ -11,6 +11,7 @@
 
 namespace tal {
 
+/// The volume units, litre-based: metric and cubic units and the imperial and US kitchen and liquid measures.
 class TAL_EXPORT TalUnitVolume {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::volume; }

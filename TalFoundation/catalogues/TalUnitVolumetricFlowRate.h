@@ -10,6 +10,7 @@
 
 namespace tal {
 
+/// The volumetric flow rate units, based on the cubic metre per second, with litre, gallon and barrel rates.
 class TAL_EXPORT TalUnitVolumetricFlowRate {
  public:
   [[nodiscard]] TalUnitCategory category() const noexcept { return TalUnitCategory::volumetricFlowRate; }

@@ -7,6 +7,7 @@
 
 namespace tal {
 
+/// A rate source that needs no network: it always delivers the same snapshot of 166 rates against the US dollar.
 class TAL_EXPORT ExampleExchangeRateService final : public IExchangeRateService {
  public:
   /// Calls `completion` once, on the calling thread before returning, with

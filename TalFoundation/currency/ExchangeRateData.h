@@ -16,6 +16,7 @@
 
 namespace tal {
 
+/// One exchange-rate snapshot: how much of each currency one unit of the base buys, and when, with its JSON form.
 class TAL_EXPORT ExchangeRateData {
  public:
   /// Currency code → amount of that currency equal to one unit of the base.

@@ -16,6 +16,7 @@ namespace tal {
 /// What one fetch delivers: a snapshot, or the source's own error.
 using ExchangeRateResult = std::variant<ExchangeRateData, Error>;
 
+/// The pluggable source of rate snapshots for TalExchangeRateManager; failures reach the completion, never exceptions.
 class TAL_EXPORT IExchangeRateService {
  public:
   using Completion = std::function<void(ExchangeRateResult)>;

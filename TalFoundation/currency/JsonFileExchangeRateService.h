@@ -12,6 +12,7 @@
 
 namespace tal {
 
+/// A rate source that reads the snapshot from a JSON file on each fetch; a missing or malformed file is an Error.
 class TAL_EXPORT JsonFileExchangeRateService final : public IExchangeRateService {
  public:
   static constexpr std::string_view kErrorDomain = "JsonFileExchangeRateService";

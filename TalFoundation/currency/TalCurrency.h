@@ -17,6 +17,7 @@
 
 namespace tal {
 
+/// The 156 currencies the currency category can hold, by ISO 4217 code, each with its display symbol.
 class TAL_EXPORT TalCurrency {
  public:
   /// Ascending code order, the order of allCases and of the currency units.

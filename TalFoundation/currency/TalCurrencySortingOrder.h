@@ -15,6 +15,7 @@
 
 namespace tal {
 
+/// Whether the app lists currencies by code or by name; the raw value is the setting's English label.
 class TAL_EXPORT TalCurrencySortingOrder {
  public:
   enum class Case : std::uint8_t {

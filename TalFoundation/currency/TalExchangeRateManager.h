@@ -16,6 +16,7 @@
 
 namespace tal {
 
+/// The one process-wide holder of the rate source: on request it fetches a snapshot and installs it as currency units.
 class TAL_EXPORT TalExchangeRateManager {
  public:
   /// The one instance, made on first use, without a source.

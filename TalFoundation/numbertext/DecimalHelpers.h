@@ -25,26 +25,33 @@ namespace tal {
 /// a ÷ b of two texts; absent when either does not begin with a number or b is zero.
 [[nodiscard]] TAL_EXPORT std::optional<Decimal> divide(std::string_view a, std::string_view b) noexcept;
 
+/// a + b, as the operator gives it: rounded to 38 digits, NaN for a NaN operand or beyond the range.
 [[nodiscard]] TAL_EXPORT Decimal add(const Decimal& a, const Decimal& b) noexcept;
+/// a − b under the same rules as add.
 [[nodiscard]] TAL_EXPORT Decimal subtract(const Decimal& a, const Decimal& b) noexcept;
+/// a × b under the same rules as add.
 [[nodiscard]] TAL_EXPORT Decimal multiply(const Decimal& a, const Decimal& b) noexcept;
-/// Absent when b is zero.
+/// a ÷ b, rounded to 38 digits; absent when b is zero.
 [[nodiscard]] TAL_EXPORT std::optional<Decimal> divide(const Decimal& a, const Decimal& b) noexcept;
 
 // Whole numbers, so that add(0, 0) means two numbers: a literal 0 would
 // otherwise convert to a text as readily as to a Decimal.
+/// a + b of two whole numbers of any integer types, as Decimals.
 template <std::integral A, std::integral B>
 [[nodiscard]] Decimal add(A a, B b) noexcept {
   return add(Decimal(a), Decimal(b));
 }
+/// a − b of two whole numbers of any integer types, as Decimals.
 template <std::integral A, std::integral B>
 [[nodiscard]] Decimal subtract(A a, B b) noexcept {
   return subtract(Decimal(a), Decimal(b));
 }
+/// a × b of two whole numbers of any integer types, as Decimals.
 template <std::integral A, std::integral B>
 [[nodiscard]] Decimal multiply(A a, B b) noexcept {
   return multiply(Decimal(a), Decimal(b));
 }
+/// a ÷ b of two whole numbers of any integer types, as Decimals; absent when b is zero.
 template <std::integral A, std::integral B>
 [[nodiscard]] std::optional<Decimal> divide(A a, B b) noexcept {
   return divide(Decimal(a), Decimal(b));

@@ -49,8 +49,10 @@ template <typename T>
   return toDoubleFromEastArabic<T>(text, Locale::current());
 }
 
+/// The Decimal reading: the number the converted text begins with; absent when it begins with none.
 template <>
 std::optional<Decimal> toDoubleFromEastArabic<Decimal>(std::string_view text, const Locale& locale);
+/// The double reading: the whole converted text by strtod in the "C" locale; absent when any is left over.
 template <>
 std::optional<double> toDoubleFromEastArabic<double>(std::string_view text, const Locale& locale);
 

@@ -56,6 +56,7 @@ class TAL_EXPORT Locale {
   friend bool operator==(const Locale&, const Locale&) = default;
 
  private:
+  /// Marks an identifier that is already ICU's canonical name, so this constructor takes it as it is.
   struct Canonical {};
   Locale(Canonical, std::string identifier) : identifier_(std::move(identifier)) {}
 

@@ -80,6 +80,7 @@ class TAL_EXPORT NumberFormatter {
 
  private:
   struct Impl;
+  /// What the caller has set: the locale, and each override, absent where the locale's default applies.
   struct Settings {
     explicit Settings(Locale l) : locale(std::move(l)) {}
     Locale locale;
@@ -93,6 +94,7 @@ class TAL_EXPORT NumberFormatter {
     std::optional<std::string> groupingSeparator;
   };
 
+  /// The settings and the ICU formatter built from them, taken together under the lock so that a copy is consistent.
   struct Snapshot {
     Settings settings;
     std::shared_ptr<const Impl> impl;

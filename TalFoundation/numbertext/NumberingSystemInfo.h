@@ -15,6 +15,7 @@
 
 namespace tal {
 
+/// A locale's numbering system as one record: identifier, ten digits, separators and writing direction.
 class TAL_EXPORT NumberingSystemInfo {
  public:
   /// Ten digits, zero to nine, each one character of UTF-8.

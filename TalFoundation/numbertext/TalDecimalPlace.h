@@ -16,6 +16,7 @@
 
 namespace tal {
 
+/// The stored number of decimal places, 0 to 14; any other raw value reads as absent.
 class TAL_EXPORT TalDecimalPlace {
  public:
   enum class Case : std::uint8_t { _0, _1, _2, _3, _4, _5, _6, _7, _8, _9, _10, _11, _12, _13, _14 };

@@ -17,6 +17,7 @@
 
 namespace tal {
 
+/// The stored decimal separator (full stop, comma or U+066B), whose raw value is the mark itself.
 class TAL_EXPORT TalDecimalSeparator {
  public:
   enum class Case : std::uint8_t { dot, comma, arabicDecimalSeparator };

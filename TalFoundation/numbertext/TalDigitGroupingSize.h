@@ -17,6 +17,7 @@
 
 namespace tal {
 
+/// The stored size of the digit group next to the decimal separator, 2 to 4; other raw values read as absent.
 class TAL_EXPORT TalDigitGroupingSize {
  public:
   enum class Case : std::uint8_t { _2, _3, _4 };

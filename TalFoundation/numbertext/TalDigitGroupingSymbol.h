@@ -18,6 +18,7 @@
 
 namespace tal {
 
+/// The stored digit grouping mark, whose raw value is the mark itself (empty for none).
 class TAL_EXPORT TalDigitGroupingSymbol {
  public:
   enum class Case : std::uint8_t { noSymbol, dot, comma, space, apostrophe, arabicThousandsSeparator, arabicComma };

@@ -18,6 +18,7 @@
 
 namespace tal {
 
+/// How a result is written: normal, fixed, scientific or engineering notation, by its stored raw value.
 class TAL_EXPORT TalNotation {
  public:
   enum class Case : std::uint8_t { normal, fixed, scientific, engineer };

@@ -17,6 +17,7 @@
 
 namespace tal {
 
+/// The stored size of the digit groups beyond the first (the 2 of 12,34,567), 2 to 4, or 0 for the first's size.
 class TAL_EXPORT TalSecondaryDigitGroupingSize {
  public:
   enum class Case : std::uint8_t { _0, _2, _3, _4 };

@@ -42,9 +42,11 @@ enum class SearchOptions : std::uint8_t {
   widthInsensitive = 1 << 5,      ///< full-width and half-width forms match their usual forms
   regularExpression = 1 << 6,     ///< the target is an ICU regular expression
 };
+/// The union of two option sets.
 [[nodiscard]] constexpr SearchOptions operator|(SearchOptions a, SearchOptions b) noexcept {
   return static_cast<SearchOptions>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
 }
+/// Whether `set` holds any option of `flag`.
 [[nodiscard]] constexpr bool contains(SearchOptions set, SearchOptions flag) noexcept {
   return (static_cast<unsigned>(set) & static_cast<unsigned>(flag)) != 0;
 }

@@ -19,6 +19,7 @@
 
 namespace tal::platform {
 
+/// The application bundle as the library sees it: information dictionary and localised strings tables, by localisation.
 class TAL_EXPORT Bundle {
  public:
   /// An array, dictionary or null: a value that is present but not text.

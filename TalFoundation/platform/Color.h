@@ -21,6 +21,7 @@ struct TAL_EXPORT RGBA {
   friend constexpr bool operator==(const RGBA&, const RGBA&) noexcept = default;
 };
 
+/// A UI colour: fixed sRGB components with an opacity, or a named semantic colour the toolkit resolves per appearance.
 class TAL_EXPORT Color {
  public:
   /// The toolkit colours that change with the appearance.

@@ -165,6 +165,7 @@ class TAL_EXPORT Decimal {
   bool nan_ = false;
 };
 
+/// Writes `value` as description() does: plain notation, "NaN" for NaN.
 TAL_EXPORT std::ostream& operator<<(std::ostream& os, const Decimal& value);
 
 /// A divisor made ready for many divisions: its digit count, its coefficient

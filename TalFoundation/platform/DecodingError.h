@@ -12,6 +12,7 @@
 
 namespace tal {
 
+/// The one exception JSON decoding throws: which kind of failure, at which key, and why.
 class TAL_EXPORT DecodingError : public std::runtime_error {
  public:
   enum class Kind : std::uint8_t {

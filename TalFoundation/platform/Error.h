@@ -9,6 +9,7 @@
 
 namespace tal::platform {
 
+/// What a failed asynchronous operation hands its completion: the reporting domain, a code within it, a description.
 struct TAL_EXPORT Error {
   std::string domain;
   int code = 0;

@@ -16,6 +16,7 @@
 
 namespace tal::platform {
 
+/// The serial queue standing for the app's main thread: work runs one item at a time, in posting order.
 class TAL_EXPORT MainQueue {
  public:
   enum class Mode : std::uint8_t {

@@ -20,6 +20,7 @@ namespace tal::platform {
 /// One item: its representations as bytes, by type identifier.
 using PasteboardItem = std::map<std::string, std::string, std::less<>>;
 
+/// The system pasteboard seam: ordered items of typed representations; in-memory unless the app installs its own.
 class TAL_EXPORT Pasteboard {
  public:
   /// The type identifier of UTF-8 plain text.

@@ -14,6 +14,8 @@
 
 namespace tal {
 
+/// Converts decimal values between units of one category: one target, a list of targets, or in the background;
+/// absent when the categories differ.
 class TAL_EXPORT TalMeasurement {
  public:
   /// `value` in `from` expressed in `to`. Absent for units of different

@@ -13,6 +13,7 @@
 
 namespace tal {
 
+/// The system a unit belongs to (SI, imperial, Chinese traditional, ...); persisted settings store its raw value 1–9.
 class TAL_EXPORT TalSystemOfUnits {
  public:
   enum class Case : std::uint8_t {

@@ -125,6 +125,7 @@ class TAL_EXPORT TalUnit {
   [[nodiscard]] const detail::ConversionData& conversionData() const noexcept { return fields_->conversion; }
 
  private:
+  /// What all copies of a unit share: the Fields, plus the derived id, symbolNeedLocalized and conversion data.
   struct Record {
     std::string id;
     TalUnitCategory category;

@@ -18,6 +18,7 @@ namespace tal {
 
 class TalUnit;
 
+/// The 74 categories of measurement, currency and one per catalogue; raw values are the unit ids' prefixes.
 class TAL_EXPORT TalUnitCategory {
  public:
   /// Declaration order is the order of allCases and the case's ordinal.

@@ -13,6 +13,7 @@
 
 namespace tal {
 
+/// How the app picks the customary name of a regional unit or the week: a general one, or the display name.
 class TAL_EXPORT TalUnitCustomaryNameStrategy {
  public:
   enum class Case : std::uint8_t { general, thatSameAsDisplayName };

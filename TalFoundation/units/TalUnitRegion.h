@@ -14,6 +14,7 @@
 
 namespace tal {
 
+/// The region of a regional or traditional unit, with its three-letter raw value and its flag emoji.
 class TAL_EXPORT TalUnitRegion {
  public:
   enum class Case : std::uint8_t { USA, GBR, CHN, HKG, TWN, MAC };

@@ -8,6 +8,7 @@
 
 namespace tal {
 
+/// A platform-style converter to and from the base unit that scales by a decimal factor, in decimal arithmetic.
 class TAL_EXPORT UnitConverterDecimal {
  public:
   explicit UnitConverterDecimal(Decimal coefficient) noexcept : coefficient_(coefficient) {}
