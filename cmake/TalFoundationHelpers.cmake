@@ -60,7 +60,7 @@ function(tal_add_benchmark name)
   target_link_libraries(${name} PRIVATE TalFoundation::TalFoundation benchmark::benchmark)
   tal_target_options(${name})
   # A smoke run keeps every benchmark building and running; no timings are judged.
-  if(TALFOUNDATION_BUILD_TESTS)
+  if(TALFOUNDATION_BUILD_TESTS AND TALFOUNDATION_BENCHMARK_SMOKE_TESTS)
     add_test(NAME ${name}_smoke COMMAND ${name} --benchmark_min_time=0.001)
   endif()
 endfunction()

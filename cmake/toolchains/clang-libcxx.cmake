@@ -8,3 +8,8 @@ foreach(kind EXE SHARED MODULE)
   set(CMAKE_${kind}_LINKER_FLAGS_INIT "-stdlib=libc++")
 endforeach()
 set(TALFOUNDATION_GTEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources built with this standard library")
+# Debian's Google Benchmark is built against libstdc++ too, and has no
+# source package here: the benchmarks are built (so libc++ compiles them), but
+# a libc++ program linked with that library crashes at start-up, so their
+# smoke runs are left to the libstdc++ builds.
+set(TALFOUNDATION_BENCHMARK_SMOKE_TESTS OFF CACHE BOOL "Run each benchmark briefly as a test")
