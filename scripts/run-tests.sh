@@ -14,8 +14,11 @@ cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh --all
 
 # A compiler cache pays off when the same sources are built again.
+# Paths are taken relative to the checkout, so another clone hits it too.
 if command -v ccache >/dev/null; then
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+  export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 fi
 
 build_and_test() {  # preset [ctest arguments...]
