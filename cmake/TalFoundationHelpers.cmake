@@ -21,8 +21,7 @@ function(tal_test_settings target)
   tal_target_options(${target})
   # GCC 12 reports appending to a moved std::string as a memcpy out of
   # bounds or an overflow once it inlines libstdc++ at -O1 (GCC bugs 105329,
-  # 105651); tests
-  # build strings that way all over.
+  # 105651); tests build strings that way all over.
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
     target_compile_options(${target} PRIVATE -Wno-array-bounds -Wno-stringop-overflow -Wno-restrict)
   endif()
