@@ -81,6 +81,12 @@ class TAL_EXPORT Decimal {
   [[nodiscard]] constexpr bool isFinite() const noexcept { return !nan_; }
   [[nodiscard]] constexpr bool isZero() const noexcept { return !nan_ && lo_ == 0 && hi_ == 0; }
   [[nodiscard]] constexpr bool isNegative() const noexcept { return negative_; }
+  /// The power of ten of the leading digit: 3 for 1500, -2 for 0.05; 0 for
+  /// zero and NaN.
+  [[nodiscard]] constexpr std::int64_t leadingExponent() const noexcept {
+    if (nan_ || isZero()) return 0;
+    return exponent_ + detail::digitCount(detail::Uint128::fromWords(hi_, lo_)) - 1;
+  }
   /// The absolute value.
   [[nodiscard]] constexpr Decimal magnitude() const noexcept {
     Decimal d = *this;

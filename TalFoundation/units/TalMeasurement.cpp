@@ -136,8 +136,8 @@ bool foldsSource(const Decimal& value, const TalUnit& from, const TalUnit& to) {
   if (!data.foldLimit || from.inverse() || !from.offset().isZero()) return false;
   if (to.inverse() || !to.offset().isZero() || to.conversionData().unitCoefficient) return false;
   if (value.isZero() || value.isNaN()) return true;
-  const auto order = value.magnitude() <=> *data.foldLimit;
-  return data.foldLimitIsUpper ? order < 0 : order >= 0;
+  const std::int64_t lead = value.leadingExponent();
+  return data.foldLimitIsUpper ? lead < *data.foldLimit : lead >= *data.foldLimit;
 }
 
 /// The generic road with `from`'s power of ten folded into `to`'s constant.

@@ -73,6 +73,50 @@ TEST(DecimalArithmetic, OverflowIsNaNAndUnderflowIsZero) {
   EXPECT_TRUE(dec("-1e-1000000").isZero());
 }
 
+// A value's leading digit decides whether it is in range, whatever its
+// exponent field: a 38-digit coefficient reaches 37 places higher than a
+// one-digit one with the same field.
+TEST(DecimalArithmetic, RangeEdgesFollowTheLeadingDigit) {
+  struct Case {
+    const char* text;
+    bool finite;
+    bool zero;
+  };
+  const Case cases[] = {
+      {"9.9999999999999999999999999999999999999E+999999", true, false},
+      {"9.9999999999999999999999999999999999999E+1000000", false, false},
+      {"1E+999999", true, false},
+      {"1E+1000000", false, false},
+      {"1.2345678901234567890123456789012345678E-999999", true, false},
+      {"1.2345678901234567890123456789012345678E-1000000", true, true},
+      {"1E-999999", true, false},
+      {"1E-1000036", true, true},
+      {"12345678901234567890123456789012345678E-1000036", true, false},
+  };
+  for (const Case& c : cases) {
+    const Decimal d = dec(c.text);
+    EXPECT_EQ(d.isFinite(), c.finite) << c.text;
+    EXPECT_EQ(d.isZero(), c.zero) << c.text;
+  }
+  // The same edges reached by arithmetic rather than by parsing.
+  const Decimal top = dec("9.9999999999999999999999999999999999999E+999998");
+  EXPECT_TRUE((top * Decimal(10)).isFinite());
+  EXPECT_TRUE((top * Decimal(100)).isNaN());
+  const Decimal bottom = dec("1.2345678901234567890123456789012345678E-999998");
+  EXPECT_FALSE((bottom / Decimal(10)).isZero());
+  EXPECT_TRUE((bottom / Decimal(100)).isZero());
+}
+
+TEST(DecimalArithmetic, LeadingExponentIsThePowerOfTheFirstDigit) {
+  const std::pair<const char*, std::int64_t> cases[] = {
+      {"1500", 3}, {"1.5", 0}, {"0.05", -2}, {"-0.05", -2}, {"9.99", 0}, {"10", 1},
+      {"12345678901234567890123456789012345678", 37}, {"1E+999999", 999999}, {"1E-999999", -999999},
+      {"0", 0},
+  };
+  for (const auto& [text, lead] : cases) EXPECT_EQ(dec(text).leadingExponent(), lead) << text;
+  EXPECT_EQ(Decimal::nan().leadingExponent(), 0);
+}
+
 TEST(DecimalArithmetic, ZeroHasNoSign) {
   const Decimal z = dec("-0.000");
   EXPECT_TRUE(z.isZero());

@@ -46,6 +46,10 @@ struct DecimalParts {
 constexpr DecimalParts limitRange(DecimalParts p) noexcept {
   if (p.nan) return p;
   if (p.coefficient == 0) return {};
+  // The leading digit lies 0 to 37 places above the exponent, so most
+  // exponents are in range whatever the digits; only those near an edge
+  // need the digit count.
+  if (p.exponent >= -kMaxAdjusted && p.exponent <= kMaxAdjusted - (kMaxDigits - 1)) return p;
   const std::int64_t adjusted = p.exponent + digitCount(p.coefficient) - 1;
   if (adjusted > kMaxAdjusted) return {0, 0, false, true};
   if (adjusted < -kMaxAdjusted) return {};

@@ -83,10 +83,9 @@ ConversionData ConversionData::of(TalUnitCategory category, std::string_view sym
   data.exactReciprocal = detail::exactReciprocal(coefficient);
   if (!data.unitCoefficient && !data.exactReciprocal) data.divisor = platform::DecimalDivisor(coefficient);
   if (const auto k = powerOfTen(coefficient); k && *k != 0) {
-    // value × 10^k stays within 1E±999999 while the value's leading digit
-    // is below 10^(1000000 − k) (k > 0) or at least 10^(−999999 − k) (k < 0).
-    const auto limit = *k > 0 ? 1000000 - *k : -999999 - *k;
-    data.foldLimit = Decimal::fromString("1E" + std::to_string(limit));
+    // value × 10^k stays within the range while the value's leading digit
+    // is below 10^(max + 1 − k) (k > 0) or at least 10^(min − k) (k < 0).
+    data.foldLimit = *k > 0 ? Decimal::kMaxExponent + 1 - *k : Decimal::kMinExponent - *k;
     data.foldLimitIsUpper = *k > 0;
     data.tenExponent = *k;
   }

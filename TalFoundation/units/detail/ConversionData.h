@@ -40,9 +40,9 @@ struct ConversionData {
   std::optional<platform::DecimalDivisor> divisor;
   /// For a coefficient 10^k with k ≠ 0: value × coefficient is exact, so the
   /// multiply can fold into the constant of the step after it, as long as
-  /// the product stays in range. It does for |value| below this limit when
-  /// k > 0, and for |value| at or above it when k < 0.
-  std::optional<Decimal> foldLimit;
+  /// the product stays in range. It does while the leading exponent of the
+  /// value is below this limit when k > 0, and at or above it when k < 0.
+  std::optional<std::int64_t> foldLimit;
   bool foldLimitIsUpper = false;
   /// That k, when there is a fold limit.
   std::int32_t tenExponent = 0;
