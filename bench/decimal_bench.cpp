@@ -63,6 +63,39 @@ void BM_DecimalDivideShort(benchmark::State& state) {
     benchmark::DoNotOptimize(a / b);
   }
 }
+// A unit's factor prepared once, as conversions divide by it: a 38-digit
+// dividend, and a typed one.
+const Decimal kMile = Decimal::fromString("1.609344").value();
+void BM_DecimalDividePrepared38Digits(benchmark::State& state) {
+  Decimal a = kA;
+  const tal::DecimalDivisor b(kMile);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a / b);
+  }
+}
+void BM_DecimalDividePreparedShort(benchmark::State& state) {
+  Decimal a = kValue;
+  const tal::DecimalDivisor b(kMile);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a / b);
+  }
+}
+void BM_DecimalSubtractShort(benchmark::State& state) {
+  Decimal a = 100, b = 32;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a - b);
+  }
+}
+void BM_DecimalMultiplyShortByLong(benchmark::State& state) {
+  Decimal a = 180, b = Decimal::pi();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a * b);
+  }
+}
 void BM_DecimalFromString(benchmark::State& state) {
   std::string text = "1233.48183754752";
   for (auto _ : state) {
@@ -127,7 +160,11 @@ BENCHMARK(BM_DecimalMultiplyShort);
 BENCHMARK(BM_DoubleMultiply);
 BENCHMARK(BM_DecimalDivide38Digits);
 BENCHMARK(BM_DecimalDivideShort);
+BENCHMARK(BM_DecimalDividePrepared38Digits);
+BENCHMARK(BM_DecimalDividePreparedShort);
 BENCHMARK(BM_DoubleDivide);
+BENCHMARK(BM_DecimalSubtractShort);
+BENCHMARK(BM_DecimalMultiplyShortByLong);
 BENCHMARK(BM_DecimalFromString);
 BENCHMARK(BM_DoubleFromChars);
 BENCHMARK(BM_DecimalDescription);

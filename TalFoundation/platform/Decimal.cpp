@@ -207,8 +207,8 @@ Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   return A::make({q, exponent + 1, negative, false});
 }
 
-Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
-  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+/// a ± b for operands that are not NaN.
+Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   // The operands as plain fields: copying a Decimal whole right after it was
   // written field by field stalls the load.
   struct Term {
@@ -242,6 +242,30 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   }
   const RoundedCoefficient r = roundedScaledSum(x.c, shift, y.c, !same);
   return A::make({r.coefficient, y.e + r.cut, x.negative, false});
+}
+
+Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
+  if (ca.high() == 0 && cb.high() == 0 && ca != 0 && cb != 0) {
+    // Typed values and table constants: one-word coefficients within 19
+    // places of each other align exactly in two words.
+    const std::int64_t apart = A::exponent(a) - A::exponent(b);
+    if (apart >= -19 && apart <= 19) {
+      const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(apart < 0 ? -apart : apart)];
+      const Uint128 x = apart > 0 ? Uint128::multiply(ca.low(), scale) : Uint128(ca.low());
+      const Uint128 y = apart < 0 ? Uint128::multiply(cb.low(), scale) : Uint128(cb.low());
+      const std::int64_t exponent = apart > 0 ? A::exponent(b) : A::exponent(a);
+      const bool negativeA = a.isNegative();
+      const bool negativeB = b.isNegative() != negateB;
+      if (negativeA != negativeB)
+        return x >= y ? A::make({x - y, exponent, negativeA, false}) : A::make({y - x, exponent, negativeB, false});
+      const Uint128 sum = x + y;  // below 2^128: x, y < 10^19·2^64
+      if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negativeA, false});
+    }
+  }
+  return addAligned(a, b, negateB);
 }
 
 }  // namespace
@@ -306,19 +330,45 @@ Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64
   const Decimal& b = divisor.value_;
   if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
   const std::int64_t divisorExponent = A::exponent(b) + k;
-  const std::int64_t divisorAdjusted = divisorExponent + divisor.digits_ - 1;
-  if (divisorAdjusted > detail::kMaxAdjusted || divisorAdjusted < -detail::kMaxAdjusted) return Decimal::nan();
+  if (k != 0) {  // a finite divisor is in range; scaled, it may leave it
+    const std::int64_t divisorAdjusted = divisorExponent + divisor.digits_ - 1;
+    if (divisorAdjusted > detail::kMaxAdjusted || divisorAdjusted < -detail::kMaxAdjusted) return Decimal::nan();
+  }
   if (a.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
   const Uint128 ca = A::coefficient(a);
   const Uint128 cb = A::coefficient(b);
   const int na = detail::digitCount(ca);
-  const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+  // Widened to 38 digits: nothing to do for a full coefficient (a quotient
+  // passed on), one short product for a typed one.
+  Uint128 leadA = ca;
+  if (na < kMaxDigits) {
+    const Uint128 scale = kPow10[static_cast<std::size_t>(kMaxDigits - na)];
+    leadA = ca.high() == 0 ? Uint128(ca.low()) * scale : ca * scale;
+  }
   const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
+  const bool below = leadA < leadB;
+  const int m = divisor.digits_ - 1 + (below ? 1 : 0);
+  const int shift = kMaxDigits - na + m;
+  std::int64_t exponent = A::exponent(a) - divisorExponent - shift;
+  if (divisor.digits_ <= detail::kScaledDivisorDigits) {
+    // The quotient of leadA·10^m as one product; the remainder, below the
+    // divisor, is exact in its lowest word.
+    Uint128 q = detail::multiplyScaled(leadA, divisor.scaled_[below ? 1 : 0]);
+    const std::uint64_t d = cb.low();
+    const std::uint64_t r = leadA.low() * detail::kPow10Word[static_cast<std::size_t>(m)] - q.low() * d;
+    const std::uint64_t twice = r << 1;  // d < 10^18, so no overflow
+    if (twice > d || (twice == d && (q & 1) != 0)) {
+      ++q;
+      if (q == kPow10[kMaxDigits]) {
+        q = kPow10[kMaxDigits - 1];
+        ++exponent;
+      }
+    }
+    return A::makeFull(q, exponent, negative);
+  }
   // ca·10^shift is the dividend widened to 38 digits, times 10^m: one
   // short product for the divisors of up to 19 digits.
-  const int m = divisor.digits_ - 1 + (leadA >= leadB ? 0 : 1);
-  const int shift = kMaxDigits - na + m;
   WideInt<4> dividend;
   if (m < 20) {
     const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(m)];
@@ -329,7 +379,6 @@ Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64
     dividend = detail::multiply(WideInt<2>::from(leadA), WideInt<2>::from(kPow10[static_cast<std::size_t>(m)]));
   }
   auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
-  std::int64_t exponent = A::exponent(a) - divisorExponent - shift;
   if (r != 0) {
     const Uint128 twice = r << 1;
     if (twice > cb || (twice == cb && (q & 1) != 0)) {

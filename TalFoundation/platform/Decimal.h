@@ -3,6 +3,7 @@
 // value instead of traps. Neighbours: Unit.h (platform unit objects).
 #pragma once
 
+#include <array>
 #include <compare>
 #include <concepts>
 #include <cstddef>
@@ -189,6 +190,10 @@ class TAL_EXPORT DecimalDivisor {
     leadLow_ = lead.low();
     leadHigh_ = lead.high();
     inverse_ = detail::normalizedInverse(c);
+    if (digits_ <= detail::kScaledDivisorDigits) {
+      scaled_[0] = detail::scaledReciprocal(c.low(), digits_ - 1);
+      scaled_[1] = detail::scaledReciprocal(c.low(), digits_);
+    }
   }
 
   [[nodiscard]] const Decimal& value() const noexcept { return value_; }
@@ -210,6 +215,11 @@ class TAL_EXPORT DecimalDivisor {
   // Of the coefficient shifted until its top bit is set: the one- or
   // two-word reciprocal of Möller and Granlund.
   std::uint64_t inverse_ = 0;
+  // For coefficients of up to 18 digits: 10^m ÷ coefficient as a binary
+  // fraction (detail::scaledReciprocal) for m = digits − 1 and m = digits,
+  // the two scales a 38-digit quotient needs, so the division becomes a
+  // multiplication.
+  std::array<std::array<std::uint64_t, 3>, 2> scaled_{};
   std::int32_t digits_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/detail/WideInt.h"
 
 namespace tal::platform {
 namespace {
@@ -48,7 +49,7 @@ class Operands {
 
 TEST(DecimalDivisorShape, IsSmallAndTriviallyCopyable) {
   static_assert(std::is_trivially_copyable_v<DecimalDivisor>);
-  static_assert(sizeof(DecimalDivisor) <= 64);
+  static_assert(sizeof(DecimalDivisor) <= 112);
   EXPECT_EQ(DecimalDivisor(dec("1.609344")).value(), dec("1.609344"));
   // Prepared by the compiler, for constant divisors.
   static constexpr DecimalDivisor kNine{Decimal(9)};
@@ -144,6 +145,31 @@ TEST(DecimalDivisor, ScaledByAPowerOfTenDividesAsTheProduct) {
       if (!expected.isNaN()) {
         ASSERT_EQ(actual.toScientificString(), expected.toScientificString()) << a;
       }
+    }
+  }
+}
+
+// The multiplier that stands in for dividing by a short coefficient is
+// 2^188·10^m / d rounded up: R·d reaches 2^188·10^m and (R − 1)·d stays
+// below it. Rounded down instead, exact quotients would come out one short.
+TEST(DecimalDivisorReciprocal, IsTheQuotientRoundedUp) {
+  using detail::WideInt;
+  const std::uint64_t divisors[] = {1, 2, 3, 7, 9, 10, 180, 1609344, 3048, 999999999999999999, 123456789012345678,
+                                    500000000000000000, 64, 625};
+  for (const std::uint64_t d : divisors) {
+    const int digits = detail::digitCount(detail::Uint128(d));
+    for (const int m : {digits - 1, digits}) {
+      const auto r = detail::scaledReciprocal(d, m);
+      WideInt<4> target;  // 10^m · 2^188
+      target.w[2] = detail::kPow10Word[static_cast<std::size_t>(m)] << 60;
+      target.w[3] = detail::kPow10Word[static_cast<std::size_t>(m)] >> 4;
+      const WideInt<4> upper = detail::multiply(WideInt<3>{{r[0], r[1], r[2]}}, WideInt<1>{{d}});
+      std::array<std::uint64_t, 3> less = r;
+      for (auto& word : less)
+        if (word-- != 0) break;
+      const WideInt<4> lower = detail::multiply(WideInt<3>{{less[0], less[1], less[2]}}, WideInt<1>{{d}});
+      EXPECT_GE(detail::compare(upper, target), 0) << d << " m=" << m;
+      EXPECT_LT(detail::compare(lower, target), 0) << d << " m=" << m;
     }
   }
 }

@@ -189,6 +189,40 @@ constexpr std::uint64_t dropDigit(WideInt<N>& a) noexcept {
   return divideInPlace(a, kPow10Reciprocal[1]);
 }
 
+/// Dividing by a divisor of at most 18 digits as one multiplication: for
+/// X < 10^38 and m ≤ 18, floor(X·10^m / d) is the product X·R shifted right
+/// by kScaledShift, R = ceil(2^kScaledShift · 10^m / d), because X·d stays
+/// below 2^kScaledShift and so the rounding up of R never reaches the next
+/// integer. R stays below 2^192 for 10^m/d ≤ 10.
+inline constexpr int kScaledShift = 188;
+inline constexpr int kScaledDivisorDigits = 18;
+
+constexpr std::array<std::uint64_t, 3> scaledReciprocal(std::uint64_t d, int m) noexcept {
+  // 10^m · 2^188 as four words; 188 = 2·64 + 60.
+  const std::uint64_t p = kPow10Word[static_cast<std::size_t>(m)];
+  const std::array<std::uint64_t, 4> n{0, 0, p << 60, p >> 4};
+  std::array<std::uint64_t, 4> q{};
+  Uint128 r = 0;
+  for (std::size_t i = 4; i-- > 0;) {
+    const Uint128::Division step = Uint128::divide(Uint128::fromWords(r.low(), n[i]), d);
+    q[i] = step.quotient.low();
+    r = step.remainder;
+  }
+  std::array<std::uint64_t, 3> result{q[0], q[1], q[2]};
+  if (r != 0) {  // round up; q[3] is zero and the carry stays inside
+    for (auto& word : result)
+      if (++word != 0) break;
+  }
+  return result;
+}
+
+/// floor(x · R / 2^kScaledShift) for x below 2^127 and R from scaledReciprocal.
+constexpr Uint128 multiplyScaled(Uint128 x, const std::array<std::uint64_t, 3>& r) noexcept {
+  const WideInt<5> p = multiply(WideInt<2>::from(x), WideInt<3>{{r[0], r[1], r[2]}});
+  constexpr int s = kScaledShift - 128;
+  return Uint128::fromWords((p.w[4] << (64 - s)) | (p.w[3] >> s), (p.w[3] << (64 - s)) | (p.w[2] >> s));
+}
+
 /// A normalized two-word divisor with the reciprocal that turns dividing a
 /// three-word number by it into two multiplications (Möller and Granlund,
 /// "Improved division by invariant integers", 2011, algorithms 5 and 6).
