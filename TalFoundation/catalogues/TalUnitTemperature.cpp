@@ -5,6 +5,7 @@
 
 #include "TalFoundation/catalogues/detail/UnitTable.h"
 #include "TalFoundation/platform/Unit.h"
+#include "TalFoundation/units/detail/InPlaceResult.h"
 
 namespace tal {
 
@@ -141,7 +142,8 @@ std::optional<Decimal> TalUnitTemperature::convert(const Decimal& value, const T
   const int to = toUnit.conversionData().temperatureScale;
   if (from >= 0 && to >= 0) {
     if (from == to) return value;
-    return kFormulas[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)](value);
+    const Formula formula = kFormulas[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
+    return detail::computed([&] { return formula(value); });
   }
   // A caller-built temperature unit that is none of the eight has no
   // formula, unless both sides are the same unit.

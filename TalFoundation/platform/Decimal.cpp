@@ -284,6 +284,31 @@ Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
     const Uint128 product = Uint128::multiply(ca.low(), cb.low());
     if (product < kPow10[kMaxDigits]) return A::make({product, exponent, negative, false});
   }
+  if (ca.high() == 0 || cb.high() == 0) {
+    // A typed value times a long constant: the product has three words and
+    // at most 19 digits too many, cut by one multiplication.
+    const std::uint64_t shortOne = ca.high() == 0 ? ca.low() : cb.low();
+    const Uint128 longOne = ca.high() == 0 ? cb : ca;
+    const Uint128 low = Uint128::multiply(shortOne, longOne.low());
+    const Uint128 high = Uint128::multiply(shortOne, longOne.high()) + low.high();
+    const WideInt<3> product{{low.low(), high.low(), high.high()}};
+    const int cut = detail::digitCount(product) - kMaxDigits;
+    if (cut <= 0) return A::make({product.low128(), exponent, negative, false});
+    if (cut < 20) {
+      Uint128 q = detail::cutDigits(product, cut);
+      const std::uint64_t power = detail::kPow10Word[static_cast<std::size_t>(cut)];
+      const std::uint64_t dropped = product.w[0] - q.low() * power;  // below 10^cut
+      const std::uint64_t half = power / 2;
+      std::int64_t e = exponent + cut;
+      if (dropped > half || (dropped == half && (q & 1) != 0)) {
+        if (++q == kPow10[kMaxDigits]) {
+          q = kPow10[kMaxDigits - 1];
+          ++e;
+        }
+      }
+      return A::make({q, e, negative, false});
+    }
+  }
   const RoundedCoefficient p = roundedProduct(ca, cb);
   return A::make({p.coefficient, exponent + p.cut, negative, false});
 }

@@ -11,31 +11,16 @@
 #include "TalFoundation/platform/DecimalDouble.h"
 #include "TalFoundation/platform/Measurement.h"
 #include "TalFoundation/platform/Unit.h"
+#include "TalFoundation/units/detail/InPlaceResult.h"
 
 namespace tal {
 
 namespace {
 
+using detail::Computed;
+using detail::computed;
 using detail::ExactAngle;
-
-/// A result built where it is kept: optional::emplace(Computed{f}) and
-/// optional(in_place, Computed{f}) let f's returned value initialise the
-/// optional's storage itself. Assigning f() instead copies a value just
-/// written field by field as one wide load, which waits for those stores
-/// to retire; in a list conversion that wait was a tenth of the time.
-template <class F>
-struct Computed {
-  F make;
-  operator Decimal() const { return make(); }  // NOLINT(google-explicit-constructor)
-};
-// Clang before 17 deduces no aggregate's arguments without a guide.
-template <class F>
-Computed(F) -> Computed<F>;
-
-template <class F>
-std::optional<Decimal> computed(F make) {
-  return std::optional<Decimal>(std::in_place, Computed<F>{make});
-}
+using detail::FromBase;
 
 Decimal timesCoefficient(const Decimal& value, const TalUnit& unit) {
   return unit.conversionData().unitCoefficient ? value : value * unit.coefficient();
@@ -62,9 +47,16 @@ Decimal toBase(const Decimal& value, const TalUnit& from) {
 
 /// Its second half: a base-unit value in `to`.
 Decimal fromBase(const Decimal& base, const TalUnit& to) {
-  if (to.inverse()) return to.coefficient() / base;
-  if (!to.offset().isZero()) return overCoefficient(base - to.offset(), to);
-  return to.baseNumerator() ? base * *to.baseNumerator() : overCoefficient(base, to);
+  const auto& data = to.conversionData();
+  switch (data.fromBase) {
+    case FromBase::inverse: return to.coefficient() / base;
+    case FromBase::offset: return overCoefficient(base - to.offset(), to);
+    case FromBase::numerator: return base * *to.baseNumerator();
+    case FromBase::same: return base;
+    case FromBase::reciprocal: return base * *data.exactReciprocal;
+    case FromBase::divisor: break;
+  }
+  return base / *data.divisor;
 }
 
 constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
@@ -133,8 +125,8 @@ std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value,
 /// leave the decimal range.
 bool foldsSource(const Decimal& value, const TalUnit& from, const TalUnit& to) {
   const auto& data = from.conversionData();
-  if (!data.foldLimit || from.inverse() || !from.offset().isZero()) return false;
-  if (to.inverse() || !to.offset().isZero() || to.conversionData().unitCoefficient) return false;
+  const auto& target = to.conversionData();
+  if (!data.foldLimit || !data.proportional || !target.proportional || target.unitCoefficient) return false;
   if (value.isZero() || value.isNaN()) return true;
   const std::int64_t lead = value.leadingExponent();
   return data.foldLimitIsUpper ? lead < *data.foldLimit : lead >= *data.foldLimit;
@@ -153,6 +145,8 @@ Decimal foldedRoad(const Decimal& value, const TalUnit& from, const TalUnit& to)
 }
 
 bool sameSymbol(const TalUnit& a, const TalUnit& b) {
+  // Copies of one unit share their record, and so their conversion data.
+  if (&a.conversionData() == &b.conversionData()) return true;
   return a.conversionData().symbolKey == b.conversionData().symbolKey && a.symbol() == b.symbol();
 }
 
@@ -162,13 +156,14 @@ bool sameSymbol(const TalUnit& a, const TalUnit& b) {
 enum class Road { same, none, temperature, exactAngle, platformAngle, generic };
 
 Road roadOf(const TalUnit& from, const TalUnit& to) {
-  if (from.category() != to.category()) return Road::none;
+  const auto& a = from.conversionData();
+  const auto& b = to.conversionData();
+  if (a.category != b.category) return Road::none;
   if (sameSymbol(from, to)) return Road::same;
-  if (from.category() == TalUnitCategory::temperature) return Road::temperature;
-  if (from.category() == TalUnitCategory::angle && from.dimension() != nullptr && to.dimension() != nullptr) {
-    const bool exact =
-        from.conversionData().angle != ExactAngle::other && to.conversionData().angle != ExactAngle::other;
-    return exact ? Road::exactAngle : Road::platformAngle;
+  if (a.category == TalUnitCategory::temperature) return Road::temperature;
+  if (a.category == TalUnitCategory::angle) {
+    if (a.angle != ExactAngle::other && b.angle != ExactAngle::other) return Road::exactAngle;
+    if (from.dimension() != nullptr && to.dimension() != nullptr) return Road::platformAngle;
   }
   return Road::generic;
 }

@@ -20,12 +20,13 @@ TalUnit::TalUnit(TalUnitCategory category, TalSystemOfUnits systemOfUnits, const
   id.reserve(category.rawValue().size() + 1 + symbol.size());
   id.append(category.rawValue()).append("_").append(symbol);
   const bool needLocalized = symbolKey.has_value() && !symbolKey->empty();
-  auto conversion = detail::ConversionData::of(category, symbol, dimension, coefficient);
-  fields_ = std::make_shared<const Record>(Record{std::move(id), category, systemOfUnits, dimension, std::move(name),
+  auto conversion = detail::ConversionData::of(
+      {category, symbol, dimension, coefficient, baseNumerator.has_value(), inverse, offset});
+  fields_ = std::make_shared<const Record>(Record{std::move(conversion), std::move(id), category, systemOfUnits, dimension, std::move(name),
                                                   std::move(numsInName), std::move(numsInSymbol), std::move(symbol),
                                                   std::move(symbolKey), needLocalized, useCustomaryName, coefficient,
                                                   baseNumerator, inverse, region, offset, std::move(localizationKey),
-                                                  isBaseUnit, isUIBaseUnit, std::move(conversion)});
+                                                  isBaseUnit, isUIBaseUnit});
 }
 
 TalUnit::TalUnit(Fields f)

@@ -127,6 +127,8 @@ class TAL_EXPORT TalUnit {
  private:
   /// What all copies of a unit share: the Fields, plus the derived id, symbolNeedLocalized and conversion data.
   struct Record {
+    // First, so what a conversion reads sits together.
+    detail::ConversionData conversion;
     std::string id;
     TalUnitCategory category;
     TalSystemOfUnits systemOfUnits;
@@ -146,7 +148,6 @@ class TAL_EXPORT TalUnit {
     std::optional<std::string> localizationKey;
     bool isBaseUnit;
     bool isUIBaseUnit;
-    detail::ConversionData conversion;
   };
   std::shared_ptr<const Record> fields_;
 };

@@ -74,12 +74,14 @@ std::optional<int> powerOfTen(const Decimal& value) {
   return -static_cast<int>(text.size() - point - 1);
 }
 
-ConversionData ConversionData::of(TalUnitCategory category, std::string_view symbol,
-                                  const platform::Unit* dimension, const Decimal& coefficient) {
+ConversionData ConversionData::of(const Unit& unit) {
+  const Decimal& coefficient = unit.coefficient;
   ConversionData data;
-  if (category == TalUnitCategory::temperature) data.temperatureScale = catalogue::temperatureScaleOf(symbol);
-  data.angle = exactAngleOf(dimension);
+  data.category = unit.category;
+  if (unit.category == TalUnitCategory::temperature) data.temperatureScale = catalogue::temperatureScaleOf(unit.symbol);
+  data.angle = exactAngleOf(unit.dimension);
   data.unitCoefficient = coefficient == Decimal(1);
+  data.proportional = !unit.inverse && unit.offset.isZero();
   data.exactReciprocal = detail::exactReciprocal(coefficient);
   if (!data.unitCoefficient && !data.exactReciprocal) data.divisor = platform::DecimalDivisor(coefficient);
   if (const auto k = powerOfTen(coefficient); k && *k != 0) {
@@ -89,7 +91,20 @@ ConversionData ConversionData::of(TalUnitCategory category, std::string_view sym
     data.foldLimitIsUpper = *k > 0;
     data.tenExponent = *k;
   }
-  data.symbolKey = std::hash<std::string_view>{}(symbol);
+  if (unit.inverse) {
+    data.fromBase = FromBase::inverse;
+  } else if (!unit.offset.isZero()) {
+    data.fromBase = FromBase::offset;
+  } else if (unit.hasBaseNumerator) {
+    data.fromBase = FromBase::numerator;
+  } else if (data.unitCoefficient) {
+    data.fromBase = FromBase::same;
+  } else if (data.exactReciprocal) {
+    data.fromBase = FromBase::reciprocal;
+  } else {
+    data.fromBase = FromBase::divisor;
+  }
+  data.symbolKey = std::hash<std::string_view>{}(unit.symbol);
   return data;
 }
 
