@@ -1,4 +1,5 @@
 #include "TalFoundation/platform/Decimal.h"
+#include "TalFoundation/platform/detail/WideInt.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,53 @@ TEST(DecimalArithmetic, RangeEdgesFollowTheLeadingDigit) {
   const Decimal bottom = dec("1.2345678901234567890123456789012345678E-999998");
   EXPECT_FALSE((bottom / Decimal(10)).isZero());
   EXPECT_TRUE((bottom / Decimal(100)).isZero());
+}
+
+// A one-word factor times a 38-digit one: the product's extra digits are cut
+// at once, ties go to the even neighbour, and a carry out of 38 nines moves
+// the exponent.
+TEST(DecimalArithmetic, ShortTimesLongRoundsTheCutDigitsOnce) {
+  struct Case {
+    const char* shortFactor;
+    const char* longFactor;
+    const char* product;
+  };
+  const Case cases[] = {
+      {"17", "58823529411764705882352941176470588235", "1E+39"},  // 17·b = 10^39 − 5
+      {"5", "20000000000000000000000000000000000001", "1E+38"},   // tie, even stays
+      {"5", "20000000000000000000000000000000000003", "1.0000000000000000000000000000000000002E+38"},
+      {"-3", "3.3333333333333333333333333333333333333", "-9.9999999999999999999999999999999999999"},
+      {"180", "3.1415926535897932384626433832795028842", "565.48667764616278292327580899031051916"},
+      {"12345678901234567890", "0.12345678901234567890123456789012345678",
+       "1524157875323883675.0342935775034293576"},
+      // 20 digits by 38: 20 digits too many, more than one cut handles.
+      {"18446744073709551615", "99999999999999999999999999999999999999", "1.8446744073709551615E+57"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ((dec(c.shortFactor) * dec(c.longFactor)).toScientificString(), dec(c.product).toScientificString())
+        << c.shortFactor << " × " << c.longFactor;
+    EXPECT_EQ((dec(c.longFactor) * dec(c.shortFactor)).toScientificString(), dec(c.product).toScientificString())
+        << c.longFactor << " × " << c.shortFactor;
+  }
+}
+
+// The multiplier that cuts `cut` digits is 2^shift / 10^cut rounded up, with
+// 2^shift at least 10^(38 + 2·cut): rounded down, an exact product would
+// lose one in its last digit.
+TEST(DecimalArithmetic, DigitCutMultipliersAreRoundedUpAndWideEnough) {
+  using detail::WideInt;
+  for (std::size_t cut = 1; cut < detail::kPow10Cut.size(); ++cut) {
+    const auto& [r, shift] = detail::kPow10Cut[cut];
+    WideInt<4> power;  // 2^shift
+    power.w[static_cast<std::size_t>(shift / 64)] = std::uint64_t{1} << (shift % 64);
+    EXPECT_GE(detail::compare(power, detail::kPow10Wide<4>[38 + 2 * cut]), 0) << cut;
+    const WideInt<1> ten{{detail::kPow10Word[cut]}};
+    EXPECT_GE(detail::compare(detail::multiply(WideInt<3>{{r[0], r[1], r[2]}}, ten), power), 0) << cut;
+    std::array<std::uint64_t, 3> less = r;
+    for (auto& word : less)
+      if (word-- != 0) break;
+    EXPECT_LT(detail::compare(detail::multiply(WideInt<3>{{less[0], less[1], less[2]}}, ten), power), 0) << cut;
+  }
 }
 
 TEST(DecimalArithmetic, LeadingExponentIsThePowerOfTheFirstDigit) {
