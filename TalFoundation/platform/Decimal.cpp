@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -142,7 +143,7 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
   return {q, removed};
 }
 
-RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
+[[gnu::noinline]] RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
   const Digits19 x = splitDigits19(a);
   const Digits19 y = splitDigits19(b);
   const Digits19 p00 = splitDigits19(Uint128::multiply(x.low, y.low));
@@ -207,8 +208,9 @@ Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   return A::make({q, exponent + 1, negative, false});
 }
 
-/// a ± b for operands that are not NaN.
-Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+/// a ± b for operands that are not NaN. Kept out of line so the short
+/// sums above need no stack frame of their own.
+[[gnu::noinline]] Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   // The operands as plain fields: copying a Decimal whole right after it was
   // written field by field stalls the load.
   struct Term {
@@ -363,13 +365,23 @@ Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64
   const bool negative = a.isNegative() != b.isNegative();
   const Uint128 ca = A::coefficient(a);
   const Uint128 cb = A::coefficient(b);
-  const int na = detail::digitCount(ca);
-  // Widened to 38 digits: nothing to do for a full coefficient (a quotient
-  // passed on), one short product for a typed one.
+  // The dividend widened to 38 digits (leadA, from na digits).
+  int na = 0;
   Uint128 leadA = ca;
-  if (na < kMaxDigits) {
-    const Uint128 scale = kPow10[static_cast<std::size_t>(kMaxDigits - na)];
-    leadA = ca.high() == 0 ? Uint128(ca.low()) * scale : ca * scale;
+  if (ca.high() == 0) {
+    // A typed value: its bit length leaves two digit counts, so both
+    // widenings are worked out while the count is settled.
+    const std::uint64_t c = ca.low();
+    const int guess = ((64 - std::countl_zero(c)) * 1233) >> 12;
+    const bool longer = c >= detail::kPow10Word[static_cast<std::size_t>(guess)];
+    const Uint128 ifGuess = Uint128(c) * kPow10[static_cast<std::size_t>(kMaxDigits - guess)];
+    const Uint128 ifLonger = Uint128(c) * kPow10[static_cast<std::size_t>(kMaxDigits - 1 - guess)];
+    na = guess + (longer ? 1 : 0);
+    leadA = longer ? ifLonger : ifGuess;
+  } else {
+    // Nothing to do for a full coefficient, a quotient passed on.
+    na = detail::digitCount(ca);
+    if (na < kMaxDigits) leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
   }
   const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
   const bool below = leadA < leadB;
