@@ -34,6 +34,7 @@ struct DecimalAccess {
     if (adjusted < -detail::kMaxAdjusted) return Decimal();
     return Decimal::fromParts({c, exponent, negative, false});
   }
+  static Decimal divide(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
 };
 
 namespace {
@@ -350,10 +351,10 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   return A::make({q, exponent, negative, false});
 }
 
-Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept { return divideScaled(a, divisor, 0); }
-
-// The steps of a / b with b's share done beforehand.
-Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
+// The steps of a / b with b's share done beforehand. Both callers take it
+// inline: a call between them cost a nanosecond of a 15 ns division.
+[[gnu::always_inline]] inline Decimal DecimalAccess::divide(const Decimal& a, const DecimalDivisor& divisor,
+                                                        std::int64_t k) noexcept {
   const Decimal& b = divisor.value_;
   if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
   const std::int64_t divisorExponent = A::exponent(b) + k;
@@ -427,6 +428,12 @@ Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64
     }
   }
   return A::makeFull(q, exponent, negative);
+}
+
+Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept { return A::divide(a, divisor, 0); }
+
+Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
+  return A::divide(a, divisor, k);
 }
 
 Decimal pow(const Decimal& x, std::int64_t n) noexcept {
