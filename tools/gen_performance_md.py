@@ -55,28 +55,35 @@ WHY_MISSED = {
                      "hardware.",
     "BM_DecimalMultiply38Digits": "the product is formed in base 10^19, so it takes six short divisions (two "
                                   "to split the operands, four to carry the partial products) before the one that "
-                                  "rounds; they are independent, but each costs two multiplications.",
+                                  "rounds; they are independent, but each costs two multiplications. A one-word "
+                                  "factor takes a shorter road (`BM_DecimalMultiplyShortByLong`).",
     "BM_DecimalDivide38Digits": "a long division of a 76-digit dividend by a two-word divisor: two quotient words, "
                                 "each estimated with a reciprocal of the divisor's top word (itself a hardware "
-                                "divide) and corrected in turn.",
+                                "divide) and corrected in turn. A divisor prepared once divides by one "
+                                "multiplication (`BM_DecimalDividePrepared38Digits`).",
     "BM_DecimalFromString": "digits are read one at a time with the rounding state kept for the 39th; a 15-digit "
                             "text costs about as much as double's from_chars.",
     "BM_DecimalDescription": "the text is longer than the 15 bytes a std::string holds inline, so each call "
                              "allocates; the digits themselves take a few nanoseconds.",
-    "BM_ConvertGeneric38Digits": "the kilometre's 1000 folds into the mile's factor, but dividing by 1.609344 "
-                                 "stays a full 38-digit division: its reciprocal does not terminate, so no exact "
-                                 "multiply can stand in for it, and preparing the divisor once per unit needs the "
-                                 "decimal kernel's internals.",
+    "BM_ConvertGeneric38Digits": "the kilometre's 1000 folds into the mile's factor and the division by 1.609344 "
+                                 "is one multiplication by its prepared binary reciprocal; what is left is "
+                                 "widening the dividend, the remainder that decides the rounding, and the call.",
     "BM_ConvertValueRoundTrip": "the caller sleeps in future::get until a pool thread delivers; waking it costs "
                                 "more than the conversion.",
-    "BM_ConvertFahrenheitToCelsius": "the formula is a subtraction, a multiplication and a division by 9, each "
-                                     "rounded to 38 digits; 1/9 does not terminate, so the division stays.",
-    "BM_ConvertDegreesToRadians": "multiplying by π to 38 digits makes a 40-digit product to round, then a "
-                                  "full division by 180 follows (1/180 does not terminate).",
+    "BM_ConvertFahrenheitToCelsius": "the formula is three operations in turn, a subtraction, a multiplication "
+                                     "by 5 and a division by 9, each rounded to 38 digits, each a call that "
+                                     "returns its 24-byte result through memory for the next to read. The "
+                                     "division alone (`BM_DecimalDividePreparedShort`) costs several times "
+                                     "double's whole formula; 1/9 does not terminate, so no exact multiply can "
+                                     "stand in for it.",
+    "BM_ConvertDegreesToRadians": "multiplying by π to 38 digits makes a 41-digit product whose 3 extra digits "
+                                  "are cut by a 3-by-3-word multiplication (`BM_DecimalMultiplyShortByLong`), "
+                                  "then a prepared division by 180 follows (`BM_DecimalDividePrepared38Digits`); "
+                                  "the order, and so both roundings, is fixed by the results the formula must "
+                                  "keep.",
     "BM_ConvertLengthToAllUnits": "the units whose factor has an exact reciprocal (the metric ones) take a "
-                                  "short multiply, but the customary and astronomical ones still take a full "
-                                  "division each.",
-    "BM_ConvertAllCategoriesToAllUnits": "units whose factor has no exact reciprocal still take a full division "
+                                  "short multiply, the customary and astronomical ones a prepared division each.",
+    "BM_ConvertAllCategoriesToAllUnits": "units whose factor has no exact reciprocal take a prepared division "
                                          "each (most of the time here), and temperature a formula per scale.",
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "TalFoundation/catalogues/detail/TemperatureScales.h"
 #include "TalFoundation/catalogues/detail/UnitTable.h"
 #include "TalFoundation/platform/Unit.h"
 #include "TalFoundation/units/detail/InPlaceResult.h"
@@ -127,6 +128,11 @@ const std::array<std::array<Formula, 8>, 8> kFormulas = {{
 }};
 
 }  // namespace
+
+const catalogue::TemperatureFormula* catalogue::temperatureFormulasFrom(int from) noexcept {
+  if (from < 0 || from >= static_cast<int>(kFormulas.size())) return nullptr;
+  return kFormulas[static_cast<std::size_t>(from)].data();
+}
 
 std::vector<TalUnit> TalUnitTemperature::allUnits() { return units(); }
 const TalUnit& TalUnitTemperature::kelvin() { return units()[0]; }

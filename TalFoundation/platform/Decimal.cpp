@@ -32,9 +32,11 @@ struct DecimalAccess {
     const std::int64_t adjusted = exponent + kMaxDigits - 1;
     if (adjusted > detail::kMaxAdjusted) return Decimal::nan();
     if (adjusted < -detail::kMaxAdjusted) return Decimal();
-    return Decimal::fromParts({c, exponent, negative, false});
+    return Decimal::exact(c, exponent, negative);
   }
   static Decimal divide(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
+  static Decimal divideLong(Uint128 leadA, int m, Uint128 cb, std::uint64_t inverse, std::int64_t exponent,
+                            bool negative) noexcept;
 };
 
 namespace {
@@ -273,10 +275,11 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
 
 }  // namespace
 
-Decimal operator+(const Decimal& a, const Decimal& b) noexcept { return addSigned(a, b, false); }
-Decimal operator-(const Decimal& a, const Decimal& b) noexcept { return addSigned(a, b, true); }
+Decimal Decimal::sumWide(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+  return addSigned(a, b, negateB);
+}
 
-Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
+Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
   if (a.isZero() || b.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();
@@ -356,7 +359,8 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
 [[gnu::always_inline]] inline Decimal DecimalAccess::divide(const Decimal& a, const DecimalDivisor& divisor,
                                                         std::int64_t k) noexcept {
   const Decimal& b = divisor.value_;
-  if (a.isNaN() || b.isNaN() || b.isZero()) return Decimal::nan();
+  // A NaN or zero divisor is left with no digits.
+  if (a.isNaN() || divisor.digits_ == 0) return Decimal::nan();
   const std::int64_t divisorExponent = A::exponent(b) + k;
   if (k != 0) {  // a finite divisor is in range; scaled, it may leave it
     const std::int64_t divisorAdjusted = divisorExponent + divisor.digits_ - 1;
@@ -405,6 +409,13 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
     }
     return A::makeFull(q, exponent, negative);
   }
+  return divideLong(leadA, m, cb, divisor.inverse_, exponent, negative);
+}
+
+// The long division by a divisor of 19 digits or more, out of line so the
+// common road above keeps its values in registers.
+[[gnu::noinline]] Decimal DecimalAccess::divideLong(Uint128 leadA, int m, Uint128 cb, std::uint64_t inverse,
+                                                    std::int64_t exponent, bool negative) noexcept {
   // ca·10^shift is the dividend widened to 38 digits, times 10^m: one
   // short product for the divisors of up to 19 digits.
   WideInt<4> dividend;
@@ -416,7 +427,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   } else {
     dividend = detail::multiply(WideInt<2>::from(leadA), WideInt<2>::from(kPow10[static_cast<std::size_t>(m)]));
   }
-  auto [q, r] = detail::divide(dividend, cb, divisor.inverse_);
+  auto [q, r] = detail::divide(dividend, cb, inverse);
   if (r != 0) {
     const Uint128 twice = r << 1;
     if (twice > cb || (twice == cb && (q & 1) != 0)) {

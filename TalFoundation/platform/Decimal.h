@@ -102,9 +102,18 @@ class TAL_EXPORT Decimal {
   }
   constexpr Decimal operator+() const noexcept { return *this; }
 
-  friend TAL_EXPORT Decimal operator+(const Decimal& a, const Decimal& b) noexcept;
-  friend TAL_EXPORT Decimal operator-(const Decimal& a, const Decimal& b) noexcept;
-  friend TAL_EXPORT Decimal operator*(const Decimal& a, const Decimal& b) noexcept;
+  friend Decimal operator+(const Decimal& a, const Decimal& b) noexcept { return sum(a, b, false); }
+  friend Decimal operator-(const Decimal& a, const Decimal& b) noexcept { return sum(a, b, true); }
+  friend Decimal operator*(const Decimal& a, const Decimal& b) noexcept {
+    // One word each, at an ordinary exponent: the product is exact or wide.
+    if (!(a.nan_ || b.nan_) && (a.hi_ | b.hi_) == 0) {
+      const std::int64_t exponent = std::int64_t{a.exponent_} + b.exponent_;
+      const detail::Uint128 product = detail::Uint128::multiply(a.lo_, b.lo_);
+      if (ordinaryExponent(exponent) && product < detail::kPow10[kMaxDigits])
+        return exact(product, exponent, a.negative_ != b.negative_);
+    }
+    return multiplyWide(a, b);
+  }
   /// NaN for a zero divisor.
   friend TAL_EXPORT Decimal operator/(const Decimal& a, const Decimal& b) noexcept;
   Decimal& operator+=(const Decimal& other) noexcept { return *this = *this + other; }
@@ -160,6 +169,35 @@ class TAL_EXPORT Decimal {
     d.negative_ = p.negative;
     return d;
   }
+  // Sums and products of one-word coefficients are worked out here, inline,
+  // so a formula with constant operands folds most of their tests away; the
+  // rest go to the library.
+  static constexpr bool ordinaryExponent(std::int64_t exponent) noexcept {
+    // Whatever the digits, the leading one is then in range.
+    return exponent >= kMinExponent && exponent <= kMaxExponent - (kMaxDigits - 1);
+  }
+  static constexpr Decimal exact(detail::Uint128 coefficient, std::int64_t exponent, bool negative) noexcept {
+    Decimal d;
+    if (coefficient == 0) return d;
+    d.lo_ = coefficient.low();
+    d.hi_ = coefficient.high();
+    d.exponent_ = static_cast<std::int32_t>(exponent);
+    d.negative_ = negative;
+    return d;
+  }
+  static Decimal sum(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+    if (!(a.nan_ || b.nan_) && (a.hi_ | b.hi_) == 0 && a.exponent_ == b.exponent_ &&
+        ordinaryExponent(a.exponent_)) {
+      const bool negativeB = b.negative_ != negateB;
+      if (a.negative_ == negativeB) return exact(detail::Uint128(a.lo_) + b.lo_, a.exponent_, a.negative_);
+      if (a.lo_ >= b.lo_) return exact(a.lo_ - b.lo_, a.exponent_, a.negative_);
+      return exact(b.lo_ - a.lo_, a.exponent_, negativeB);
+    }
+    return sumWide(a, b, negateB);
+  }
+  static Decimal sumWide(const Decimal& a, const Decimal& b, bool negateB) noexcept;
+  static Decimal multiplyWide(const Decimal& a, const Decimal& b) noexcept;
+
   friend struct DecimalAccess;
   friend class DecimalDivisor;
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "TalFoundation/catalogues/TalUnitTemperature.h"
+#include "TalFoundation/catalogues/detail/TemperatureScales.h"
 #include "TalFoundation/platform/BackgroundExecutor.h"
 #include "TalFoundation/platform/DecimalDouble.h"
 #include "TalFoundation/platform/Measurement.h"
@@ -174,7 +175,13 @@ std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUn
   switch (roadOf(from, to)) {
     case Road::same: return value;
     case Road::none: return std::nullopt;
-    case Road::temperature: return TalUnitTemperature::convert(value, from, to);
+    case Road::temperature:
+      // The catalogue's scales straight to their formula.
+      if (const auto* formulas = from.conversionData().temperatureFormulas) {
+        const int scale = to.conversionData().temperatureScale;
+        if (const auto formula = scale >= 0 ? formulas[scale] : nullptr) return computed([&] { return formula(value); });
+      }
+      return TalUnitTemperature::convert(value, from, to);
     case Road::exactAngle:
       return computed(
           [&] { return fromDegrees(toDegrees(value, from.conversionData().angle), to.conversionData().angle); });

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "TalFoundation/platform/Decimal.h"
+
 namespace tal::catalogue {
 
 inline constexpr std::array<std::string_view, 8> kTemperatureScaleSymbols = {
@@ -20,5 +22,12 @@ constexpr std::int8_t temperatureScaleOf(std::string_view symbol) noexcept {
     if (kTemperatureScaleSymbols[i] == symbol) return static_cast<std::int8_t>(i);
   return -1;
 }
+
+/// A formula from one scale to another.
+using TemperatureFormula = platform::Decimal (*)(const platform::Decimal&);
+/// The formulas from the scale at `from` to each of the eight, by position
+/// (null to itself); null for a position out of range. Defined with the
+/// catalogue's table, a constant one, so it is there at any time.
+const TemperatureFormula* temperatureFormulasFrom(int from) noexcept;
 
 }  // namespace tal::catalogue

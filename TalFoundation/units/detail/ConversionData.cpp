@@ -78,7 +78,10 @@ ConversionData ConversionData::of(const Unit& unit) {
   const Decimal& coefficient = unit.coefficient;
   ConversionData data;
   data.category = unit.category;
-  if (unit.category == TalUnitCategory::temperature) data.temperatureScale = catalogue::temperatureScaleOf(unit.symbol);
+  if (unit.category == TalUnitCategory::temperature) {
+    data.temperatureScale = catalogue::temperatureScaleOf(unit.symbol);
+    data.temperatureFormulas = catalogue::temperatureFormulasFrom(data.temperatureScale);
+  }
   data.angle = exactAngleOf(unit.dimension);
   data.unitCoefficient = coefficient == Decimal(1);
   data.proportional = !unit.inverse && unit.offset.isZero();

@@ -51,6 +51,10 @@ struct ConversionData {
   bool unitCoefficient = false;
   /// No offset and not inverse: the value scales by the coefficient alone.
   bool proportional = false;
+  /// For the catalogue's temperature scales: the formulas from this one to
+  /// each scale, by position.
+  using TemperatureFormula = Decimal (*)(const Decimal&);
+  const TemperatureFormula* temperatureFormulas = nullptr;
   /// That k, when there is a fold limit.
   std::int32_t tenExponent = 0;
   /// The coefficient made ready for division where that division stays
