@@ -97,7 +97,9 @@ Decimal fromDegrees(const Decimal& degrees, ExactAngle to) {
 
 /// A caller's own angle unit on either side: the platform measurement
 /// converts it through degrees. Absent means "take the generic road".
-std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value, const platform::Unit& from,
+// Out of line: a rare road whose locals would otherwise widen the stack
+// frame of every conversion.
+[[gnu::noinline]] std::optional<std::optional<Decimal>> angleThroughPlatform(const Decimal& value, const platform::Unit& from,
                                                            ExactAngle fromAngle, const platform::Unit& to,
                                                            ExactAngle toAngle) {
   if (from.dimension() != platform::Dimension::angle || to.dimension() != platform::Dimension::angle)
