@@ -211,9 +211,8 @@ Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   return A::make({q, exponent + 1, negative, false});
 }
 
-/// a ± b for operands that are not NaN. Kept out of line so the short
-/// sums above need no stack frame of their own.
-[[gnu::noinline]] Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+/// a ± b for operands that are not NaN.
+Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   // The operands as plain fields: copying a Decimal whole right after it was
   // written field by field stalls the load.
   struct Term {
@@ -249,27 +248,31 @@ Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   return A::make({r.coefficient, y.e + r.cut, x.negative, false});
 }
 
-Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
-  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+/// a ± b for one-word coefficients whose exponents differ: within 19
+/// places they align exactly in two words. Out of line, so the wide sums
+/// keep their registers.
+[[gnu::noinline]] Decimal shortSum(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   const Uint128 ca = A::coefficient(a);
   const Uint128 cb = A::coefficient(b);
-  if (ca.high() == 0 && cb.high() == 0 && ca != 0 && cb != 0) {
-    // Typed values and table constants: one-word coefficients within 19
-    // places of each other align exactly in two words.
-    const std::int64_t apart = A::exponent(a) - A::exponent(b);
-    if (apart >= -19 && apart <= 19) {
-      const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(apart < 0 ? -apart : apart)];
-      const Uint128 x = apart > 0 ? Uint128::multiply(ca.low(), scale) : Uint128(ca.low());
-      const Uint128 y = apart < 0 ? Uint128::multiply(cb.low(), scale) : Uint128(cb.low());
-      const std::int64_t exponent = apart > 0 ? A::exponent(b) : A::exponent(a);
-      const bool negativeA = a.isNegative();
-      const bool negativeB = b.isNegative() != negateB;
-      if (negativeA != negativeB)
-        return x >= y ? A::make({x - y, exponent, negativeA, false}) : A::make({y - x, exponent, negativeB, false});
-      const Uint128 sum = x + y;  // below 2^128: x, y < 10^19·2^64
-      if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negativeA, false});
-    }
+  const std::int64_t apart = A::exponent(a) - A::exponent(b);
+  if (ca != 0 && cb != 0 && apart >= -19 && apart <= 19) {
+    const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(apart < 0 ? -apart : apart)];
+    const Uint128 x = apart > 0 ? Uint128::multiply(ca.low(), scale) : Uint128(ca.low());
+    const Uint128 y = apart < 0 ? Uint128::multiply(cb.low(), scale) : Uint128(cb.low());
+    const std::int64_t exponent = apart > 0 ? A::exponent(b) : A::exponent(a);
+    const bool negativeA = a.isNegative();
+    const bool negativeB = b.isNegative() != negateB;
+    if (negativeA != negativeB)
+      return x >= y ? A::make({x - y, exponent, negativeA, false}) : A::make({y - x, exponent, negativeB, false});
+    const Uint128 sum = x + y;  // below 2^128: x, y < 10^19·2^64
+    if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negativeA, false});
   }
+  return addAligned(a, b, negateB);
+}
+
+Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+  if (a.isNaN() || b.isNaN()) return Decimal::nan();
+  if ((A::coefficient(a).high() | A::coefficient(b).high()) == 0) return shortSum(a, b, negateB);
   return addAligned(a, b, negateB);
 }
 
