@@ -146,7 +146,7 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
   return {q, removed};
 }
 
-[[gnu::noinline]] RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
+RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
   const Digits19 x = splitDigits19(a);
   const Digits19 y = splitDigits19(b);
   const Digits19 p00 = splitDigits19(Uint128::multiply(x.low, y.low));
