@@ -47,6 +47,16 @@ std::int64_t adjustedExponent(const Decimal& d) noexcept {
   return A::exponent(d) + detail::digitCount(A::coefficient(d)) - 1;
 }
 
+/// Adds one in the last place of a coefficient rounded to 38 digits; a
+/// carry out of them leaves 10^37 one place up.
+template <class Exponent>
+void roundUp(Uint128& q, Exponent& exponent) noexcept {
+  if (++q == kPow10[kMaxDigits]) {
+    q = kPow10[kMaxDigits - 1];
+    ++exponent;
+  }
+}
+
 /// Rounds an exact coefficient of any width to 38 digits, half to even.
 /// `sticky` says that nonzero digits were already cut below `value`.
 template <std::size_t N>
@@ -64,14 +74,10 @@ Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, b
     const std::uint64_t r = detail::divideInPlace(value, detail::kPow10Reciprocal[static_cast<std::size_t>(remaining)]);
     const std::uint64_t half = 5 * detail::kPow10Word[static_cast<std::size_t>(remaining - 1)];
     q = value.low128();
-    if (r > half || (r == half && (sticky || (q & 1) != 0))) ++q;
+    if (r > half || (r == half && (sticky || (q & 1) != 0))) roundUp(q, exponent);
   }
   // With sticky bits only (no digit cut here) the value is already rounded
   // toward zero to 38 digits; callers pass sticky only with a cut.
-  if (q == kPow10[kMaxDigits]) {
-    q = kPow10[kMaxDigits - 1];
-    ++exponent;
-  }
   return A::make({q, exponent, negative, false});
 }
 
@@ -137,12 +143,7 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
     half = 5 * detail::kPow10Word[j - 1];
   }
   int removed = cut;
-  if (dropped > half || (dropped == half && (sticky || (q & 1) != 0))) {
-    if (++q == kPow10[kMaxDigits]) {
-      q = kPow10[kMaxDigits - 1];
-      ++removed;
-    }
-  }
+  if (dropped > half || (dropped == half && (sticky || (q & 1) != 0))) roundUp(q, removed);
   return {q, removed};
 }
 
@@ -309,12 +310,7 @@ Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
       const std::uint64_t dropped = product.w[0] - q.low() * power;  // below 10^cut
       const std::uint64_t half = power / 2;
       std::int64_t e = exponent + cut;
-      if (dropped > half || (dropped == half && (q & 1) != 0)) {
-        if (++q == kPow10[kMaxDigits]) {
-          q = kPow10[kMaxDigits - 1];
-          ++e;
-        }
-      }
+      if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, e);
       return A::make({q, e, negative, false});
     }
   }
@@ -346,13 +342,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
   if (r != 0) {
     const Uint128 twice = r << 1;  // r < cb < 2^127
-    if (twice > cb || (twice == cb && (q & 1) != 0)) {
-      ++q;
-      if (q == kPow10[kMaxDigits]) {
-        q = kPow10[kMaxDigits - 1];
-        ++exponent;
-      }
-    }
+    if (twice > cb || (twice == cb && (q & 1) != 0)) roundUp(q, exponent);
   }
   return A::make({q, exponent, negative, false});
 }
@@ -403,13 +393,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
     const std::uint64_t d = cb.low();
     const std::uint64_t r = leadA.low() * detail::kPow10Word[static_cast<std::size_t>(m)] - q.low() * d;
     const std::uint64_t twice = r << 1;  // d < 10^18, so no overflow
-    if (twice > d || (twice == d && (q & 1) != 0)) {
-      ++q;
-      if (q == kPow10[kMaxDigits]) {
-        q = kPow10[kMaxDigits - 1];
-        ++exponent;
-      }
-    }
+    if (twice > d || (twice == d && (q & 1) != 0)) roundUp(q, exponent);
     return A::makeFull(q, exponent, negative);
   }
   return divideLong(leadA, m, cb, divisor.inverse_, exponent, negative);
@@ -433,13 +417,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   auto [q, r] = detail::divide(dividend, cb, inverse);
   if (r != 0) {
     const Uint128 twice = r << 1;
-    if (twice > cb || (twice == cb && (q & 1) != 0)) {
-      ++q;
-      if (q == kPow10[kMaxDigits]) {
-        q = kPow10[kMaxDigits - 1];
-        ++exponent;
-      }
-    }
+    if (twice > cb || (twice == cb && (q & 1) != 0)) roundUp(q, exponent);
   }
   return A::makeFull(q, exponent, negative);
 }
