@@ -34,7 +34,10 @@ struct DecimalAccess {
     if (adjusted < -detail::kMaxAdjusted) return Decimal();
     return Decimal::exact(c, exponent, negative);
   }
+  static constexpr bool ordinaryExponent(std::int64_t exponent) noexcept { return Decimal::ordinaryExponent(exponent); }
   static Decimal divide(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
+  static Decimal divideLead(Uint128 leadA, int na, std::int64_t exponent, bool negativeA,
+                            const DecimalDivisor& divisor) noexcept;
   static Decimal divideLong(Uint128 leadA, int m, Uint128 cb, std::uint64_t inverse, std::int64_t exponent,
                             bool negative) noexcept;
 };
@@ -277,6 +280,46 @@ Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   return addAligned(a, b, negateB);
 }
 
+/// A one-word coefficient times one of two words, rounded to 38 digits.
+struct ShortProduct {
+  Uint128 coefficient;
+  int cut;     // digits removed
+  int digits;  // of the coefficient
+};
+
+// A typed value times a long constant: the product has three words and up
+// to 19 digits too many, cut by two word divisions with a prepared
+// reciprocal. Absent for the 20 too many of a 20-digit factor.
+[[gnu::always_inline]] inline std::optional<ShortProduct> shortTimesLong(std::uint64_t shortOne, Uint128 longOne) noexcept {
+  const Uint128 low = Uint128::multiply(shortOne, longOne.low());
+  const Uint128 high = Uint128::multiply(shortOne, longOne.high()) + low.high();
+  const WideInt<3> product{{low.low(), high.low(), high.high()}};
+  const int cut = detail::digitCount(product) - kMaxDigits;
+  if (cut <= 0) return ShortProduct{product.low128(), 0, kMaxDigits + cut};
+  if (cut > 19) return std::nullopt;
+  // 10^cut shifted until its top bit is set; the product shifted with it
+  // stays below 2^191, and its top word below the divisor.
+  const detail::WordReciprocal& d = detail::kPow10Reciprocal[static_cast<std::size_t>(cut)];
+  const int shift = d.shift;
+  std::uint64_t n2 = product.w[2];
+  std::uint64_t n1 = product.w[1];
+  std::uint64_t n0 = product.w[0];
+  if (shift != 0) {
+    n2 = (n2 << shift) | (n1 >> (64 - shift));
+    n1 = (n1 << shift) | (n0 >> (64 - shift));
+    n0 <<= shift;
+  }
+  std::uint64_t r = 0;
+  const std::uint64_t qHigh = detail::divideWord(n2, n1, d, r);
+  const std::uint64_t qLow = detail::divideWord(r, n0, d, r);
+  Uint128 q = Uint128::fromWords(qHigh, qLow);
+  const std::uint64_t dropped = r >> shift;
+  const std::uint64_t half = detail::kPow10Word[static_cast<std::size_t>(cut)] / 2;
+  int removed = cut;
+  if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, removed);
+  return ShortProduct{q, removed, kMaxDigits};
+}
+
 }  // namespace
 
 Decimal Decimal::sumWide(const Decimal& a, const Decimal& b, bool negateB) noexcept {
@@ -295,24 +338,8 @@ Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
     if (product < kPow10[kMaxDigits]) return A::make({product, exponent, negative, false});
   }
   if (ca.high() == 0 || cb.high() == 0) {
-    // A typed value times a long constant: the product has three words and
-    // at most 19 digits too many, cut by one multiplication.
-    const std::uint64_t shortOne = ca.high() == 0 ? ca.low() : cb.low();
-    const Uint128 longOne = ca.high() == 0 ? cb : ca;
-    const Uint128 low = Uint128::multiply(shortOne, longOne.low());
-    const Uint128 high = Uint128::multiply(shortOne, longOne.high()) + low.high();
-    const WideInt<3> product{{low.low(), high.low(), high.high()}};
-    const int cut = detail::digitCount(product) - kMaxDigits;
-    if (cut <= 0) return A::make({product.low128(), exponent, negative, false});
-    if (cut < 20) {
-      Uint128 q = detail::cutDigits(product, cut);
-      const std::uint64_t power = detail::kPow10Word[static_cast<std::size_t>(cut)];
-      const std::uint64_t dropped = product.w[0] - q.low() * power;  // below 10^cut
-      const std::uint64_t half = power / 2;
-      std::int64_t e = exponent + cut;
-      if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, e);
-      return A::make({q, e, negative, false});
-    }
+    if (const auto p = shortTimesLong(ca.high() == 0 ? ca.low() : cb.low(), ca.high() == 0 ? cb : ca))
+      return A::make({p->coefficient, exponent + p->cut, negative, false});
   }
   const RoundedCoefficient p = roundedProduct(ca, cb);
   return A::make({p.coefficient, exponent + p.cut, negative, false});
@@ -347,6 +374,30 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   return A::make({q, exponent, negative, false});
 }
 
+// The quotient of a nonzero dividend of na digits, widened to 38 (leadA),
+// whose exponent less the divisor's is `exponent`.
+[[gnu::always_inline]] inline Decimal DecimalAccess::divideLead(Uint128 leadA, int na, std::int64_t exponent,
+                                                            bool negativeA, const DecimalDivisor& divisor) noexcept {
+  const Decimal& b = divisor.value_;
+  const bool negative = negativeA != b.isNegative();
+  const Uint128 cb = A::coefficient(b);
+  const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
+  const bool below = leadA < leadB;
+  const int m = divisor.digits_ - 1 + (below ? 1 : 0);
+  exponent -= kMaxDigits - na + m;
+  if (divisor.digits_ <= detail::kScaledDivisorDigits) {
+    // The quotient of leadA·10^m as one product; the remainder, below the
+    // divisor, is exact in its lowest word.
+    Uint128 q = detail::multiplyScaled(leadA, divisor.scaled_[below ? 1 : 0]);
+    const std::uint64_t d = cb.low();
+    const std::uint64_t r = leadA.low() * detail::kPow10Word[static_cast<std::size_t>(m)] - q.low() * d;
+    const std::uint64_t twice = r << 1;  // d < 10^18, so no overflow
+    if (twice > d || (twice == d && (q & 1) != 0)) roundUp(q, exponent);
+    return A::makeFull(q, exponent, negative);
+  }
+  return divideLong(leadA, m, cb, divisor.inverse_, exponent, negative);
+}
+
 // The steps of a / b with b's share done beforehand. Both callers take it
 // inline: a call between them cost a nanosecond of a 15 ns division.
 [[gnu::always_inline]] inline Decimal DecimalAccess::divide(const Decimal& a, const DecimalDivisor& divisor,
@@ -360,9 +411,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
     if (divisorAdjusted > detail::kMaxAdjusted || divisorAdjusted < -detail::kMaxAdjusted) return Decimal::nan();
   }
   if (a.isZero()) return Decimal();
-  const bool negative = a.isNegative() != b.isNegative();
   const Uint128 ca = A::coefficient(a);
-  const Uint128 cb = A::coefficient(b);
   // The dividend widened to 38 digits (leadA, from na digits).
   int na = 0;
   Uint128 leadA = ca;
@@ -381,22 +430,7 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
     na = detail::digitCount(ca);
     if (na < kMaxDigits) leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
   }
-  const Uint128 leadB = Uint128::fromWords(divisor.leadHigh_, divisor.leadLow_);
-  const bool below = leadA < leadB;
-  const int m = divisor.digits_ - 1 + (below ? 1 : 0);
-  const int shift = kMaxDigits - na + m;
-  std::int64_t exponent = A::exponent(a) - divisorExponent - shift;
-  if (divisor.digits_ <= detail::kScaledDivisorDigits) {
-    // The quotient of leadA·10^m as one product; the remainder, below the
-    // divisor, is exact in its lowest word.
-    Uint128 q = detail::multiplyScaled(leadA, divisor.scaled_[below ? 1 : 0]);
-    const std::uint64_t d = cb.low();
-    const std::uint64_t r = leadA.low() * detail::kPow10Word[static_cast<std::size_t>(m)] - q.low() * d;
-    const std::uint64_t twice = r << 1;  // d < 10^18, so no overflow
-    if (twice > d || (twice == d && (q & 1) != 0)) roundUp(q, exponent);
-    return A::makeFull(q, exponent, negative);
-  }
-  return divideLong(leadA, m, cb, divisor.inverse_, exponent, negative);
+  return divideLead(leadA, na, A::exponent(a) - divisorExponent, a.isNegative(), divisor);
 }
 
 // The long division by a divisor of 19 digits or more, out of line so the
@@ -423,6 +457,30 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
 }
 
 Decimal operator/(const Decimal& a, const DecimalDivisor& divisor) noexcept { return A::divide(a, divisor, 0); }
+
+Decimal multiplyThenDivide(const Decimal& a, const Decimal& b, const DecimalDivisor& divisor) noexcept {
+  const Uint128 ca = A::coefficient(a);
+  const Uint128 cb = A::coefficient(b);
+  // A typed value and a long constant: their rounded product goes straight
+  // on to the division, its digit count known. Anything else, and products
+  // near the edges of the range, take the two steps.
+  if (!(a.isNaN() || b.isNaN()) && divisor.digits_ != 0 && (ca.high() == 0) != (cb.high() == 0)) {
+    const std::uint64_t shortOne = ca.high() == 0 ? ca.low() : cb.low();
+    if (shortOne != 0) {
+      if (const auto p = shortTimesLong(shortOne, ca.high() == 0 ? cb : ca)) {
+        const std::int64_t exponent = A::exponent(a) + A::exponent(b) + p->cut;
+        if (A::ordinaryExponent(exponent)) {
+          const Uint128 lead = p->digits == kMaxDigits
+                                   ? p->coefficient
+                                   : p->coefficient * kPow10[static_cast<std::size_t>(kMaxDigits - p->digits)];
+          return A::divideLead(lead, p->digits, exponent - A::exponent(divisor.value_), a.isNegative() != b.isNegative(),
+                               divisor);
+        }
+      }
+    }
+  }
+  return (a * b) / divisor;
+}
 
 Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
   return A::divide(a, divisor, k);

@@ -242,6 +242,10 @@ class TAL_EXPORT DecimalDivisor {
   /// reciprocal serves every power of ten. A product beyond the exponent
   /// range (NaN, or zero) gives NaN.
   friend TAL_EXPORT Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
+  /// (a × b) / divisor, each step rounded as `*` and `/` round it: the
+  /// result of writing both out, without the product's round trip.
+  friend TAL_EXPORT Decimal multiplyThenDivide(const Decimal& a, const Decimal& b,
+                                               const DecimalDivisor& divisor) noexcept;
 
  private:
   static constexpr int kMaxDigits = detail::kMaxDigits;

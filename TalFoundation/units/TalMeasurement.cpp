@@ -60,11 +60,11 @@ Decimal fromBase(const Decimal& base, const TalUnit& to) {
   return base / *data.divisor;
 }
 
-constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360;
-// The same constants as divisors, prepared by the compiler; π as
-// Decimal::pi() has it.
-constexpr DecimalDivisor kBy60{k60}, kBy3600{k3600}, kBy180{k180}, kBy0_9{k0_9}, kBy360{k360},
-    kByPi{"3.1415926535897932384626433832795028842"_dec};
+// π as Decimal::pi() has it.
+constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360,
+                  kPi = "3.1415926535897932384626433832795028842"_dec;
+// The same constants as divisors, prepared by the compiler.
+constexpr DecimalDivisor kBy60{k60}, kBy3600{k3600}, kBy180{k180}, kBy0_9{k0_9}, kBy360{k360}, kByPi{kPi};
 
 // The exact roads return their results by value, so each lands where the
 // caller keeps it: copying a just-computed Decimal whole costs more than a
@@ -87,7 +87,7 @@ Decimal fromDegrees(const Decimal& degrees, ExactAngle to) {
     case ExactAngle::degrees: return degrees;
     case ExactAngle::arcMinutes: return degrees * k60;
     case ExactAngle::arcSeconds: return degrees * k3600;
-    case ExactAngle::radians: return (degrees * Decimal::pi()) / kBy180;
+    case ExactAngle::radians: return multiplyThenDivide(degrees, kPi, kBy180);
     case ExactAngle::gradians: return degrees / kBy0_9;
     case ExactAngle::revolutions: return degrees / kBy360;
     case ExactAngle::other: break;
@@ -185,6 +185,9 @@ std::optional<Decimal> TalMeasurement::convert(const Decimal& value, const TalUn
       }
       return TalUnitTemperature::convert(value, from, to);
     case Road::exactAngle:
+      // From degrees, the value itself goes in: no copy on the way.
+      if (from.conversionData().angle == ExactAngle::degrees)
+        return computed([&] { return fromDegrees(value, to.conversionData().angle); });
       return computed(
           [&] { return fromDegrees(toDegrees(value, from.conversionData().angle), to.conversionData().angle); });
     case Road::platformAngle:

@@ -149,6 +149,63 @@ TEST(DecimalDivisor, ScaledByAPowerOfTenDividesAsTheProduct) {
   }
 }
 
+// multiplyThenDivide rounds twice, as the two operators do; every case
+// compares with (a × b) / divisor written out.
+void expectSameAsTwoSteps(const Decimal& a, const Decimal& b, const Decimal& c) {
+  const Decimal expected = (a * b) / c;
+  const Decimal actual = multiplyThenDivide(a, b, DecimalDivisor(c));
+  ASSERT_EQ(actual.isNaN(), expected.isNaN()) << a << " × " << b << " / " << c;
+  if (expected.isNaN()) return;
+  ASSERT_EQ(actual.toScientificString(), expected.toScientificString()) << a << " × " << b << " / " << c;
+  ASSERT_EQ(actual.isNegative(), expected.isNegative()) << a << " × " << b << " / " << c;
+}
+
+// A short factor by a long one in either order (the fused road), both
+// short or both long (the two steps), over divisors short and long.
+TEST(MultiplyThenDivide, RandomOperandsMatchTheTwoSteps) {
+  Operands gen(7);
+  for (int round = 0; round < 3000; ++round) {
+    const Decimal c = gen.make(round % 3 == 0 ? gen.pick(19, 38) : gen.pick(1, 18), gen.pick(-20, 20));
+    const Decimal shortOne = gen.make(gen.pick(1, 19), gen.pick(-30, 30));
+    const Decimal longOne = gen.make(gen.pick(20, 38), gen.pick(-30, 30));
+    expectSameAsTwoSteps(shortOne, longOne, c);
+    expectSameAsTwoSteps(longOne, shortOne, c);
+    expectSameAsTwoSteps(shortOne, gen.make(gen.pick(1, 19), 0), c);
+    expectSameAsTwoSteps(longOne, gen.make(gen.pick(20, 38), 0), c);
+  }
+}
+
+// Products that round to a carry, ties, 20-digit factors beyond one cut,
+// and products or quotients at or past the edges of the range.
+TEST(MultiplyThenDivide, EdgesMatchTheTwoSteps) {
+  const Decimal nan = Decimal::nan();
+  const std::vector<Decimal> shortOnes = {Decimal(),
+                                          nan,
+                                          dec("180"),
+                                          dec("-17"),
+                                          dec("5"),
+                                          dec("18446744073709551615"),
+                                          dec("1E+999990"),
+                                          dec("-3E-999990"),
+                                          dec("9E+999961"),
+                                          dec("1E-999961")};
+  const std::vector<Decimal> longOnes = {dec("3.1415926535897932384626433832795028842"),
+                                         dec("58823529411764705882352941176470588235"),
+                                         dec("20000000000000000000000000000000000001"),
+                                         dec("-99999999999999999999999999999999999999"),
+                                         dec("18446744073709551616"),
+                                         dec("1.2345678901234567890123456789012345678E+999960"),
+                                         dec("1.2345678901234567890123456789012345678E-999960")};
+  const std::vector<Decimal> divisors = {dec("180"), dec("1"), dec("-0.3"), dec("3.1415926535897932384626433832795028842"),
+                                         Decimal(), nan, dec("1E-999990"), dec("7E+999990")};
+  for (const Decimal& a : shortOnes)
+    for (const Decimal& b : longOnes)
+      for (const Decimal& c : divisors) {
+        expectSameAsTwoSteps(a, b, c);
+        expectSameAsTwoSteps(b, a, c);
+      }
+}
+
 // The multiplier that stands in for dividing by a short coefficient is
 // 2^188·10^m / d rounded up: R·d reaches 2^188·10^m and (R − 1)·d stays
 // below it. Rounded down instead, exact quotients would come out one short.

@@ -223,51 +223,6 @@ constexpr Uint128 multiplyScaled(Uint128 x, const std::array<std::uint64_t, 3>& 
   return Uint128::fromWords((p.w[4] << (64 - s)) | (p.w[3] >> s), (p.w[3] << (64 - s)) | (p.w[2] >> s));
 }
 
-/// Cutting 1 to 19 digits off a number below 10^(38 + cut) by one
-/// multiplication: floor(x / 10^cut) is x·R shifted right by `shift`, where
-/// R = ceil(2^shift / 10^cut) and 2^shift ≥ 10^(38 + 2·cut), since then
-/// x·10^cut stays below 2^shift. R stays below 2^191.
-struct Pow10Cut {
-  std::array<std::uint64_t, 3> r;
-  int shift;
-};
-
-inline constexpr auto kPow10Cut = [] {
-  std::array<Pow10Cut, 20> table{};
-  for (std::size_t cut = 1; cut < table.size(); ++cut) {
-    const int shift = kPow10Wide<4>[38 + 2 * cut].bitWidth();
-    std::array<std::uint64_t, 4> n{};  // 2^shift
-    n[static_cast<std::size_t>(shift / 64)] = std::uint64_t{1} << (shift % 64);
-    std::array<std::uint64_t, 4> q{};
-    Uint128 rem = 0;
-    for (std::size_t i = 4; i-- > 0;) {
-      const Uint128::Division step = Uint128::divide(Uint128::fromWords(rem.low(), n[i]), kPow10Word[cut]);
-      q[i] = step.quotient.low();
-      rem = step.remainder;
-    }
-    std::array<std::uint64_t, 3> r{q[0], q[1], q[2]};
-    if (rem != 0) {
-      for (auto& word : r)
-        if (++word != 0) break;
-    }
-    table[cut] = {r, shift};
-  }
-  return table;
-}();
-
-/// floor(x / 10^cut) for 1 ≤ cut ≤ 19 and x below 10^(38 + cut).
-constexpr Uint128 cutDigits(const WideInt<3>& x, int cut) noexcept {
-  const Pow10Cut& c = kPow10Cut[static_cast<std::size_t>(cut)];
-  const WideInt<6> p = multiply(x, WideInt<3>{{c.r[0], c.r[1], c.r[2]}});
-  const auto word = static_cast<std::size_t>(c.shift / 64);
-  const int bit = c.shift % 64;
-  const std::uint64_t w0 = p.w[word];
-  const std::uint64_t w1 = word + 1 < 6 ? p.w[word + 1] : 0;
-  const std::uint64_t w2 = word + 2 < 6 ? p.w[word + 2] : 0;
-  if (bit == 0) return Uint128::fromWords(w1, w0);
-  return Uint128::fromWords((w1 >> bit) | (w2 << (64 - bit)), (w0 >> bit) | (w1 << (64 - bit)));
-}
-
 /// A normalized two-word divisor with the reciprocal that turns dividing a
 /// three-word number by it into two multiplications (Möller and Granlund,
 /// "Improved division by invariant integers", 2011, algorithms 5 and 6).
