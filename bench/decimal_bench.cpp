@@ -20,9 +20,18 @@ const Decimal kValue = Decimal::fromString("1.5").value();
 // An offset far below a 38-digit value's last place: the sum has to be
 // aligned across 36 places and rounded.
 const Decimal kOffset = Decimal::fromString("273.15").value();
+// 38 digits two places apart: the sum is aligned before it is rounded.
+const Decimal kShifted = Decimal::fromString("987.65432109876543210987654321098765432").value();
 
 void BM_DecimalAdd(benchmark::State& state) {
   Decimal a = kA, b = kB;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(a);
+    benchmark::DoNotOptimize(a + b);
+  }
+}
+void BM_DecimalAddShifted(benchmark::State& state) {
+  Decimal a = kA, b = kShifted;
   for (auto _ : state) {
     benchmark::DoNotOptimize(a);
     benchmark::DoNotOptimize(a + b);
@@ -153,6 +162,7 @@ void BM_DoubleToChars(benchmark::State& state) {
 }
 
 BENCHMARK(BM_DecimalAdd);
+BENCHMARK(BM_DecimalAddShifted);
 BENCHMARK(BM_DecimalAddFarApart);
 BENCHMARK(BM_DoubleAdd);
 BENCHMARK(BM_DecimalMultiply38Digits);

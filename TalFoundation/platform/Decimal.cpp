@@ -205,14 +205,50 @@ RoundedCoefficient roundedScaledSum(Uint128 x, int shift, Uint128 y, bool subtra
 
 /// A 38-digit coefficient's sum with another, below 2·10^38, rounded half to
 /// even when it reaches a 39th digit.
-Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
+[[gnu::always_inline]] inline Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negative, false});
-  WideInt<2> value = WideInt<2>::from(sum);
-  const std::uint64_t digit = detail::dropDigit(value);
-  Uint128 q = value.low128();
+  std::uint64_t digit = 0;
+  Uint128 q = detail::divideByTen(sum, digit);
   if (digit > 5 || (digit == 5 && (q & 1) != 0)) ++q;
   if (q == kPow10[kMaxDigits]) return A::make({kPow10[kMaxDigits - 1], exponent + 2, negative, false});
   return A::make({q, exponent + 1, negative, false});
+}
+
+/// An exact value of three words rounded to 38 digits.
+struct RoundedWide {
+  Uint128 coefficient;
+  int cut;     // digits removed
+  int digits;  // of the coefficient
+};
+
+// Cuts up to 19 digits by two word divisions with a prepared reciprocal of
+// the power of ten; the second remainder is the exact cut part. Absent for
+// values of 58 digits or more.
+[[gnu::always_inline]] inline std::optional<RoundedWide> roundThreeWords(const WideInt<3>& value) noexcept {
+  const int cut = detail::digitCount(value) - kMaxDigits;
+  if (cut <= 0) return RoundedWide{value.low128(), 0, kMaxDigits + cut};
+  if (cut > 19) return std::nullopt;
+  // 10^cut shifted until its top bit is set; the value shifted with it
+  // stays below 2^191, and its top word below the divisor.
+  const detail::WordReciprocal& d = detail::kPow10Reciprocal[static_cast<std::size_t>(cut)];
+  const int shift = d.shift;
+  std::uint64_t n2 = value.w[2];
+  std::uint64_t n1 = value.w[1];
+  std::uint64_t n0 = value.w[0];
+  if (shift != 0) {
+    n2 = (n2 << shift) | (n1 >> (64 - shift));
+    n1 = (n1 << shift) | (n0 >> (64 - shift));
+    n0 <<= shift;
+  }
+  std::uint64_t r = 0;
+  const std::uint64_t qHigh = detail::divideWord(n2, n1, d, r);
+  const std::uint64_t qLow = detail::divideWord(r, n0, d, r);
+  Uint128 q = Uint128::fromWords(qHigh, qLow);
+  const std::uint64_t dropped = r >> shift;
+  const std::uint64_t half = detail::kPow10Word[static_cast<std::size_t>(cut)] / 2;
+  int removed = cut;
+  if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, removed);
+  return RoundedWide{q, removed, kMaxDigits};
 }
 
 /// a ± b for operands that are not NaN.
@@ -248,6 +284,32 @@ Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
     if (sx >= y.c) return A::make({sx - y.c, y.e, x.negative, false});
     return A::make({y.c - sx, y.e, y.negative, false});
   }
+  if (x.digits + shift <= 57 && shift <= kMaxDigits) {
+    // x·10^shift in three words, then y added or taken away exactly;
+    // x·10^shift has more than 38 digits, so it outweighs y.
+    WideInt<3> scaled;
+    if (shift <= 19) {
+      const std::uint64_t scale = detail::kPow10Word[static_cast<std::size_t>(shift)];
+      const Uint128 low = Uint128::multiply(x.c.low(), scale);
+      const Uint128 high = Uint128::multiply(x.c.high(), scale) + low.high();
+      scaled.w = {low.low(), high.low(), high.high()};
+    } else {
+      const WideInt<4> p = detail::multiply(WideInt<2>::from(x.c), WideInt<2>::from(kPow10[static_cast<std::size_t>(shift)]));
+      scaled.w = {p.w[0], p.w[1], p.w[2]};  // below 10^57
+    }
+    Uint128 bottom = scaled.low128();
+    std::uint64_t top = scaled.w[2];
+    if (same) {
+      const Uint128 total = bottom + y.c;
+      top += std::uint64_t{total < bottom};
+      bottom = total;
+    } else {
+      top -= std::uint64_t{bottom < y.c};
+      bottom -= y.c;
+    }
+    if (const auto r = roundThreeWords(WideInt<3>{{bottom.low(), bottom.high(), top}}))
+      return A::make({r->coefficient, y.e + r->cut, x.negative, false});
+  }
   const RoundedCoefficient r = roundedScaledSum(x.c, shift, y.c, !same);
   return A::make({r.coefficient, y.e + r.cut, x.negative, false});
 }
@@ -274,50 +336,32 @@ Decimal addAligned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   return addAligned(a, b, negateB);
 }
 
+/// a ± b at one exponent, the common case of values of one scale: no digit
+/// counts and no alignment, and only a 39th digit to round.
+Decimal sameExponentSum(const Decimal& a, const Decimal& b, bool negateB) noexcept {
+  const Uint128 x = A::coefficient(a);
+  const Uint128 y = A::coefficient(b);
+  const std::int64_t exponent = A::exponent(a);
+  const bool negativeB = b.isNegative() != negateB;
+  if (a.isNegative() == negativeB) return roundedSum(x + y, exponent, negativeB);  // below 2·10^38
+  return x >= y ? A::make({x - y, exponent, a.isNegative(), false}) : A::make({y - x, exponent, negativeB, false});
+}
+
 Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
   if ((A::coefficient(a).high() | A::coefficient(b).high()) == 0) return shortSum(a, b, negateB);
+  if (A::exponent(a) == A::exponent(b)) return sameExponentSum(a, b, negateB);
   return addAligned(a, b, negateB);
 }
 
-/// A one-word coefficient times one of two words, rounded to 38 digits.
-struct ShortProduct {
-  Uint128 coefficient;
-  int cut;     // digits removed
-  int digits;  // of the coefficient
-};
-
-// A typed value times a long constant: the product has three words and up
-// to 19 digits too many, cut by two word divisions with a prepared
-// reciprocal. Absent for the 20 too many of a 20-digit factor.
-[[gnu::always_inline]] inline std::optional<ShortProduct> shortTimesLong(std::uint64_t shortOne, Uint128 longOne) noexcept {
+/// A one-word coefficient times one of two words (a typed value times a
+/// long constant), rounded to 38 digits; absent for a 20-digit factor whose
+/// product has 58.
+[[gnu::always_inline]] inline std::optional<RoundedWide> shortTimesLong(std::uint64_t shortOne,
+                                                                       Uint128 longOne) noexcept {
   const Uint128 low = Uint128::multiply(shortOne, longOne.low());
   const Uint128 high = Uint128::multiply(shortOne, longOne.high()) + low.high();
-  const WideInt<3> product{{low.low(), high.low(), high.high()}};
-  const int cut = detail::digitCount(product) - kMaxDigits;
-  if (cut <= 0) return ShortProduct{product.low128(), 0, kMaxDigits + cut};
-  if (cut > 19) return std::nullopt;
-  // 10^cut shifted until its top bit is set; the product shifted with it
-  // stays below 2^191, and its top word below the divisor.
-  const detail::WordReciprocal& d = detail::kPow10Reciprocal[static_cast<std::size_t>(cut)];
-  const int shift = d.shift;
-  std::uint64_t n2 = product.w[2];
-  std::uint64_t n1 = product.w[1];
-  std::uint64_t n0 = product.w[0];
-  if (shift != 0) {
-    n2 = (n2 << shift) | (n1 >> (64 - shift));
-    n1 = (n1 << shift) | (n0 >> (64 - shift));
-    n0 <<= shift;
-  }
-  std::uint64_t r = 0;
-  const std::uint64_t qHigh = detail::divideWord(n2, n1, d, r);
-  const std::uint64_t qLow = detail::divideWord(r, n0, d, r);
-  Uint128 q = Uint128::fromWords(qHigh, qLow);
-  const std::uint64_t dropped = r >> shift;
-  const std::uint64_t half = detail::kPow10Word[static_cast<std::size_t>(cut)] / 2;
-  int removed = cut;
-  if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, removed);
-  return ShortProduct{q, removed, kMaxDigits};
+  return roundThreeWords(WideInt<3>{{low.low(), high.low(), high.high()}});
 }
 
 }  // namespace

@@ -189,6 +189,18 @@ constexpr std::uint64_t dropDigit(WideInt<N>& a) noexcept {
   return divideInPlace(a, kPow10Reciprocal[1]);
 }
 
+/// n / 10, with n % 10 in `digit`, without a division: as 2^64 leaves 1 over
+/// a multiple of 5, n's remainder by 5 is that of its words' sum, and n less
+/// its last digit, halved, is an exact multiple of 5, divided by multiplying
+/// with the inverse of 5 modulo 2^128.
+constexpr Uint128 divideByTen(Uint128 n, std::uint64_t& digit) noexcept {
+  std::uint64_t byFive = n.high() % 5 + n.low() % 5;
+  if (byFive >= 5) byFive -= 5;
+  digit = byFive + 5 * ((byFive ^ n.low()) & 1);  // the one of r, r + 5 with n's parity
+  constexpr Uint128 kInverseOfFive = Uint128::fromWords(0xCCCCCCCCCCCCCCCC, 0xCCCCCCCCCCCCCCCD);
+  return ((n - digit) >> 1) * kInverseOfFive;
+}
+
 /// Dividing by a divisor of at most 18 digits as one multiplication: for
 /// X < 10^38 and m ≤ 18, floor(X·10^m / d) is the product X·R shifted right
 /// by kScaledShift, R = ceil(2^kScaledShift · 10^m / d), because X·d stays
