@@ -526,6 +526,45 @@ Decimal multiplyThenDivide(const Decimal& a, const Decimal& b, const DecimalDivi
   return (a * b) / divisor;
 }
 
+Decimal multiplyThenDivide(const Decimal& a, const DecimalFactor& factor, const DecimalDivisor& divisor) noexcept {
+  const Decimal& b = factor.value_;
+  const Uint128 ca = A::coefficient(a);
+  if (factor.full_ && !a.isNaN() && divisor.digits_ != 0 && ca.high() == 0 && ca.low() != 0) {
+    const std::uint64_t s = ca.low();
+    const Uint128 cb = A::coefficient(b);
+    const Uint128 low = Uint128::multiply(s, cb.low());
+    const Uint128 high = Uint128::multiply(s, cb.high()) + low.high();
+    const int cut = detail::digitCount(WideInt<3>{{low.low(), high.low(), high.high()}}) - kMaxDigits;
+    if (cut >= 1 && cut <= 18) {
+      // With b = H·10^18 + L, floor(s·b / 10^cut) = s·H·10^(18 − cut) +
+      // floor(s·L / 10^cut). As b has 38 digits, s has at most cut + 1, so
+      // the second quotient fits a word: one word division, whose remainder
+      // is the exact part cut.
+      const detail::WordReciprocal& d = detail::kPow10Reciprocal[static_cast<std::size_t>(cut)];
+      const Uint128 part = Uint128::multiply(s, factor.low_);
+      const int shift = d.shift;
+      std::uint64_t n1 = part.high();
+      std::uint64_t n0 = part.low();
+      if (shift != 0) {
+        n1 = (n1 << shift) | (n0 >> (64 - shift));
+        n0 <<= shift;
+      }
+      std::uint64_t r = 0;
+      const std::uint64_t below = detail::divideWord(n1, n0, d, r);
+      const Uint128 upper = Uint128::multiply(s, factor.high_) + Uint128::fromWords(s * factor.highCarry_, 0);
+      Uint128 q = upper * Uint128(detail::kPow10Word[static_cast<std::size_t>(18 - cut)]) + below;
+      const std::uint64_t dropped = r >> shift;
+      const std::uint64_t half = detail::kPow10Word[static_cast<std::size_t>(cut)] / 2;
+      std::int64_t exponent = A::exponent(a) + A::exponent(b) + cut;
+      if (dropped > half || (dropped == half && (q & 1) != 0)) roundUp(q, exponent);
+      if (A::ordinaryExponent(exponent))
+        return A::divideLead(q, kMaxDigits, exponent - A::exponent(divisor.value_), a.isNegative() != b.isNegative(),
+                             divisor);
+    }
+  }
+  return multiplyThenDivide(a, b, divisor);
+}
+
 Decimal divideScaled(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept {
   return A::divide(a, divisor, k);
 }

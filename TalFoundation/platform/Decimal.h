@@ -200,6 +200,7 @@ class TAL_EXPORT Decimal {
 
   friend struct DecimalAccess;
   friend class DecimalDivisor;
+  friend class DecimalFactor;
 
   // The coefficient is kept as two words so the type stays 8-byte aligned
   // and 24 bytes large.
@@ -212,6 +213,8 @@ class TAL_EXPORT Decimal {
 
 /// Writes `value` as description() does: plain notation, "NaN" for NaN.
 TAL_EXPORT std::ostream& operator<<(std::ostream& os, const Decimal& value);
+
+class DecimalFactor;
 
 /// A divisor made ready for many divisions: its digit count, its coefficient
 /// widened to 38 digits and the reciprocal that turns the long division into
@@ -246,6 +249,8 @@ class TAL_EXPORT DecimalDivisor {
   /// result of writing both out, without the product's round trip.
   friend TAL_EXPORT Decimal multiplyThenDivide(const Decimal& a, const Decimal& b,
                                                const DecimalDivisor& divisor) noexcept;
+  friend TAL_EXPORT Decimal multiplyThenDivide(const Decimal& a, const DecimalFactor& factor,
+                                               const DecimalDivisor& divisor) noexcept;
 
  private:
   static constexpr int kMaxDigits = detail::kMaxDigits;
@@ -265,6 +270,40 @@ class TAL_EXPORT DecimalDivisor {
   std::int32_t digits_ = 0;
 };
 
+
+/// A constant factor prepared once, as DecimalDivisor prepares a divisor:
+/// a 38-digit coefficient split at 10^18, so a one-word value times it is
+/// rounded with one word division instead of two. Trivially copyable;
+/// constexpr for constants.
+class DecimalFactor {
+ public:
+  constexpr explicit DecimalFactor(const Decimal& factor) noexcept : value_(factor) {
+    const detail::Uint128 c = detail::Uint128::fromWords(factor.hi_, factor.lo_);
+    const auto split = detail::Uint128::divide(c, detail::kPow10[18]);
+    high_ = split.quotient.low();
+    highCarry_ = split.quotient.high();
+    low_ = split.remainder.low();
+    full_ = c >= detail::kPow10[37];  // a NaN's coefficient is zero
+  }
+
+  [[nodiscard]] const Decimal& value() const noexcept { return value_; }
+
+  /// (a × factor) / divisor, rounded as multiplyThenDivide with the factor's
+  /// value rounds it.
+  friend TAL_EXPORT Decimal multiplyThenDivide(const Decimal& a, const DecimalFactor& factor,
+                                               const DecimalDivisor& divisor) noexcept;
+
+ private:
+  friend struct DecimalAccess;
+  Decimal value_;
+  // The coefficient as highCarry_·2^64·10^18 + high_·10^18 + low_, low_
+  // below 10^18.
+  std::uint64_t high_ = 0;
+  std::uint64_t highCarry_ = 0;
+  std::uint64_t low_ = 0;
+  // 38 digits: the split serves only then (see multiplyThenDivide).
+  bool full_ = false;
+};
 
 inline namespace literals {
 /// Exact decimal literal for tables: 0.3048_dec is exactly 0.3048. A
@@ -287,6 +326,7 @@ consteval Decimal operator""_dec(const char* text, std::size_t length) {
 namespace tal {
 using platform::Decimal;
 using platform::DecimalDivisor;
+using platform::DecimalFactor;
 /// The _dec literal, for `using namespace tal::literals;` (or tal).
 inline namespace literals {
 using platform::literals::operator""_dec;

@@ -65,6 +65,7 @@ constexpr Decimal k60 = 60, k3600 = 3600, k180 = 180, k0_9 = 0.9_dec, k360 = 360
                   kPi = "3.1415926535897932384626433832795028842"_dec;
 // The same constants as divisors, prepared by the compiler.
 constexpr DecimalDivisor kBy60{k60}, kBy3600{k3600}, kBy180{k180}, kBy0_9{k0_9}, kBy360{k360}, kByPi{kPi};
+constexpr DecimalFactor kTimesPi{kPi};
 
 // The exact roads return their results by value, so each lands where the
 // caller keeps it: copying a just-computed Decimal whole costs more than a
@@ -87,7 +88,7 @@ Decimal fromDegrees(const Decimal& degrees, ExactAngle to) {
     case ExactAngle::degrees: return degrees;
     case ExactAngle::arcMinutes: return degrees * k60;
     case ExactAngle::arcSeconds: return degrees * k3600;
-    case ExactAngle::radians: return multiplyThenDivide(degrees, kPi, kBy180);
+    case ExactAngle::radians: return multiplyThenDivide(degrees, kTimesPi, kBy180);
     case ExactAngle::gradians: return degrees / kBy0_9;
     case ExactAngle::revolutions: return degrees / kBy360;
     case ExactAngle::other: break;

@@ -206,6 +206,44 @@ TEST(MultiplyThenDivide, EdgesMatchTheTwoSteps) {
       }
 }
 
+// A prepared factor: 38-digit ones take the split road, shorter ones and
+// NaN the plain one; both must give what the two operators give.
+TEST(MultiplyThenDivide, PreparedFactorMatchesTheTwoSteps) {
+  static_assert(std::is_trivially_copyable_v<DecimalFactor>);
+  static constexpr DecimalFactor kPrepared{Decimal(7)};  // prepared by the compiler
+  EXPECT_EQ(kPrepared.value(), Decimal(7));
+  Operands gen(25);
+  auto check = [](const Decimal& a, const Decimal& b, const Decimal& c) {
+    const Decimal expected = (a * b) / c;
+    const Decimal actual = multiplyThenDivide(a, DecimalFactor(b), DecimalDivisor(c));
+    ASSERT_EQ(actual.isNaN(), expected.isNaN()) << a << " × " << b << " / " << c;
+    if (!expected.isNaN()) {
+      ASSERT_EQ(actual.toScientificString(), expected.toScientificString()) << a << " × " << b << " / " << c;
+    }
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const Decimal b = gen.make(round % 4 == 0 ? gen.pick(1, 37) : 38, gen.pick(-30, 30));
+    const Decimal c = gen.make(round % 3 == 0 ? gen.pick(19, 38) : gen.pick(1, 18), gen.pick(-20, 20));
+    check(gen.make(gen.pick(1, 19), gen.pick(-30, 30)), b, c);
+    check(gen.make(gen.pick(20, 38), gen.pick(-30, 30)), b, c);
+  }
+  const Decimal pi = dec("3.1415926535897932384626433832795028842");
+  const std::vector<Decimal> values = {Decimal(), Decimal::nan(), dec("180"), dec("-1"), dec("99999999999999999999"),
+                                       dec("18446744073709551615"), dec("9E+999961"), dec("1E-999961"),
+                                       dec("5"), dec("2")};
+  const std::vector<Decimal> factors = {pi, dec("-99999999999999999999999999999999999999"),
+                                        dec("20000000000000000000000000000000000001"),
+                                        dec("10000000000000000000000000000000000000"), Decimal::nan(), Decimal(),
+                                        dec("1.2345678901234567890123456789012345678E+999960")};
+  // A product past the top of the range stays NaN even where the divisor
+  // would bring the quotient back.
+  const std::vector<Decimal> divisors = {dec("180"), dec("1"), dec("-0.3"), pi, Decimal(), Decimal::nan(),
+                                         dec("1E-999990"), dec("7E+999990")};
+  for (const Decimal& a : values)
+    for (const Decimal& b : factors)
+      for (const Decimal& c : divisors) check(a, b, c);
+}
+
 // The multiplier that stands in for dividing by a short coefficient is
 // 2^188·10^m / d rounded up: R·d reaches 2^188·10^m and (R − 1)·d stays
 // below it. Rounded down instead, exact quotients would come out one short.
