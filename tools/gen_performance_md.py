@@ -78,10 +78,10 @@ WHY_MISSED = {
                                      "double's whole formula; 1/9 does not terminate, so no exact multiply can "
                                      "stand in for it.",
     "BM_ConvertDegreesToRadians": "multiplying by π to 38 digits makes a 41-digit product whose 3 extra digits "
-                                  "are cut by two word divisions with a prepared reciprocal of 1000, then the "
-                                  "rounded product goes straight on to a prepared division by 180 "
-                                  "(`multiplyThenDivide`); the order, and so both roundings, is fixed by the "
-                                  "results the formula must keep.",
+                                  "are cut with one word division, π being prepared split at 10^18 "
+                                  "(`DecimalFactor`); the rounded product then goes straight on to a prepared "
+                                  "division by 180 (`multiplyThenDivide`). The order, and so both roundings, is "
+                                  "fixed by the results the formula must keep.",
     "BM_ConvertLengthToAllUnits": "the units whose factor has an exact reciprocal (the metric ones) take a "
                                   "short multiply, the customary and astronomical ones a prepared division each.",
     "BM_ConvertAllCategoriesToAllUnits": "units whose factor has no exact reciprocal take a prepared division "
