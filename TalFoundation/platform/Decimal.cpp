@@ -84,11 +84,10 @@ Decimal roundToDecimal(WideInt<N> value, std::int64_t exponent, bool negative, b
   return A::make({q, exponent, negative, false});
 }
 
-// Products and far-apart sums in base 10^19. A 38-digit coefficient is two
-// such digits, so the four partial products and their carries are
-// independent short divisions, scaling by a power of ten is mostly a move of
-// whole digits, and cutting a result to 38 digits divides a single digit,
-// where cutting a binary number would chain a division through every word.
+// Far-apart sums in base 10^19. A 38-digit coefficient is two such digits,
+// so scaling by a power of ten is mostly a move of whole digits, and cutting
+// a result to 38 digits divides a single digit, where cutting a binary
+// number would chain a division through every word.
 constexpr std::uint64_t kDigit19 = detail::kPow10Word[19];
 
 struct Digits19 {
@@ -150,23 +149,88 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
   return {q, removed};
 }
 
-RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
-  const Digits19 x = splitDigits19(a);
-  const Digits19 y = splitDigits19(b);
-  const Digits19 p00 = splitDigits19(Uint128::multiply(x.low, y.low));
-  const Digits19 p01 = splitDigits19(Uint128::multiply(x.low, y.high));
-  const Digits19 p10 = splitDigits19(Uint128::multiply(x.high, y.low));
-  const Digits19 p11 = splitDigits19(Uint128::multiply(x.high, y.high));
-  std::array<std::uint64_t, 4> d{};
-  d[0] = p00.low;
-  Uint128 sum = static_cast<Uint128>(p00.high) + p01.low + p10.low;
-  std::uint64_t carry = carryDigit19(sum);
-  d[1] = static_cast<std::uint64_t>(sum);
-  sum = static_cast<Uint128>(p01.high) + p10.high + p11.low + carry;
-  carry = carryDigit19(sum);
-  d[2] = static_cast<std::uint64_t>(sum);
-  d[3] = p11.high + carry;  // below 10^19, as a·b < 10^76
-  return roundDigits19(d);
+// Cutting a product of two coefficients to 38 digits with multiplications
+// only. For a product of cut + 38 digits, its 128 bits from `shift` on
+// times `reciprocal` give the kept digits, or up to 2 less (the bits below
+// `shift` and the rounding down of the reciprocal each take less than one);
+// the low two words of the remainder then settle them and the rounding.
+struct ProductCut {
+  Uint128 reciprocal;  // floor(2^(shift + 128) / 10^cut)
+  int shift;           // the bit width of 10^(cut + 38) less 128
+};
+
+constexpr auto kProductCut = [] {
+  std::array<ProductCut, kMaxDigits + 1> table{};
+  for (int cut = 1; cut <= kMaxDigits; ++cut) {
+    const int shift = detail::kPow10Wide<4>[static_cast<std::size_t>(cut + kMaxDigits)].bitWidth() - 128;
+    // floor(2^(shift + 128) / 10^cut), one bit at a time.
+    const Uint128 d = kPow10[static_cast<std::size_t>(cut)];
+    Uint128 q = 0;
+    Uint128 r = 1;
+    for (int i = 0; i < shift + 128; ++i) {
+      r = r << 1;  // below 2^128, as d < 2^127
+      q = q << 1;
+      if (r >= d) {
+        r -= d;
+        q = q | 1;
+      }
+    }
+    table[static_cast<std::size_t>(cut)] = {q, shift};
+  }
+  return table;
+}();
+// The bits are taken with one funnel shift inside a word pair.
+static_assert(std::ranges::none_of(kProductCut, [](const ProductCut& c) { return c.shift % 64 == 0 && c.shift != 0; }));
+
+/// a·b rounded to 38 digits, for a product of 2^128 or more.
+[[gnu::always_inline]] inline RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
+  const Uint128 low = Uint128::multiply(a.low(), b.low());
+  const Uint128 cross1 = Uint128::multiply(a.low(), b.high());
+  const Uint128 cross2 = Uint128::multiply(a.high(), b.low());
+  const Uint128 middle = Uint128(low.high()) + cross1.low() + cross2.low();
+  const Uint128 high = Uint128::multiply(a.high(), b.high()) + cross1.high() + cross2.high() + middle.high();
+  const Uint128 bottom = Uint128::fromWords(middle.low(), low.low());
+
+  // The digit count from the bit width, settled by one comparison.
+  const int width = high.high() != 0 ? 256 - std::countl_zero(high.high()) : 192 - std::countl_zero(high.low());
+  int digits = (width * 1233) >> 12;
+  {
+    const WideInt<4>& power = detail::kPow10Wide<4>[static_cast<std::size_t>(digits)];
+    const Uint128 powerHigh = Uint128::fromWords(power.w[3], power.w[2]);
+    if (high != powerHigh ? high > powerHigh : bottom >= power.low128()) ++digits;
+  }
+  const int cut = digits - kMaxDigits;
+  const ProductCut& entry = kProductCut[static_cast<std::size_t>(cut)];
+  const bool upper = entry.shift >= 64;
+  const std::uint64_t w0 = upper ? middle.low() : low.low();
+  const std::uint64_t w1 = upper ? high.low() : middle.low();
+  const std::uint64_t w2 = upper ? high.high() : high.low();
+  const int bits = entry.shift & 63;  // not 0, see above
+  const std::uint64_t n0 = (w0 >> bits) | (w1 << (64 - bits));
+  const std::uint64_t n1 = (w1 >> bits) | (w2 << (64 - bits));
+
+  // The high half of n·reciprocal, exactly.
+  const std::uint64_t r0 = entry.reciprocal.low();
+  const std::uint64_t r1 = entry.reciprocal.high();
+  const Uint128 nr01 = Uint128::multiply(n0, r1);
+  const Uint128 nr10 = Uint128::multiply(n1, r0);
+  const Uint128 sum = Uint128(Uint128::multiply(n0, r0).high()) + nr01.low() + nr10.low();
+  Uint128 q = Uint128::multiply(n1, r1) + nr01.high() + nr10.high() + sum.high();
+
+  // The remainder is below 3·10^cut < 2^128, so its low two words are all
+  // of it.
+  const Uint128 t = kPow10[static_cast<std::size_t>(cut)];
+  Uint128 r = bottom - q * t;
+  for (int i = 0; i < 2; ++i) {
+    if (r >= t) {
+      r -= t;
+      ++q;
+    }
+  }
+  int removed = cut;
+  const Uint128 half = t >> 1;
+  if (r > half || (r == half && (q & 1) != 0)) roundUp(q, removed);
+  return {q, removed};
 }
 
 /// x·10^shift ± y rounded to 38 digits, for coefficients below 10^38 where
@@ -371,6 +435,12 @@ Decimal Decimal::sumWide(const Decimal& a, const Decimal& b, bool negateB) noexc
 }
 
 Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
+  // Two long coefficients (so neither is NaN or zero): the product has 39
+  // digits or more, all 38 kept digits are filled.
+  if (a.hi_ != 0 && b.hi_ != 0) {
+    const RoundedCoefficient p = roundedProduct(A::coefficient(a), A::coefficient(b));
+    return A::makeFull(p.coefficient, A::exponent(a) + A::exponent(b) + p.cut, a.isNegative() != b.isNegative());
+  }
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
   if (a.isZero() || b.isZero()) return Decimal();
   const bool negative = a.isNegative() != b.isNegative();

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <type_traits>
 #include <unordered_set>
@@ -217,6 +218,109 @@ TEST(DecimalArithmetic, ShortTimesLongCutsEveryWidth) {
   for (const auto& [shortFactor, longFactor, product] : cases)
     EXPECT_EQ((dec(shortFactor) * dec(longFactor)).toScientificString(), dec(product).toScientificString())
         << shortFactor << " × " << longFactor;
+}
+
+// Long coefficients whose products fall at the edges of the cut: ties both
+// ways, a rounding that carries into a 39th digit, exactly 2^128, the
+// largest products, and products whose first estimate of the kept digits
+// falls two short. Expected values from Python's decimal at 38 digits.
+TEST(DecimalArithmetic, LongTimesLongRoundsAtTheEdges) {
+  const std::array<std::array<const char*, 3>, 13> cases = {{
+      {"233033086685631569396573698413961828", "382335870011296866211737128294", "8.9096907939368906187900100539364904441E+64"},
+      {"4395701324948636274220245003832805", "22058098606419958748369711565778", "9.6960813270087880048611132129590968888E+64"},
+      {"50648677424809742395176", "190176941991953414075", "9.6322105885872028056359879128321010105E+42"},
+      {"96414559848820972431", "96098539071625548484", "9.2652983467055020541936245800926178446E+39"},
+      {"99999999999999999999999999999999999999", "99999999999999999999", "9.9999999999999999998999999999999999999E+57"},
+      {"99999999999999999999999999999999999999", "99999999999999999999999999999999999999", "9.9999999999999999999999999999999999998E+75"},
+      {"31622776601683793319988935444327185337", "31622776601683793319988935444327185337", "9.9999999999999999999999999999999999999E+74"},
+      {"20000000000000000000000000000000000001", "50000000000000000000", "1.0000000000000000000000000000000000000E+57"},
+      {"20000000000000000000000000000000000003", "50000000000000000000", "1.0000000000000000000000000000000000002E+57"},
+      {"10000000000000000000000000000000000001", "99999999999999999999999999999999999990", "1.0000000000000000000000000000000000000E+75"},
+      {"18446744073709551616", "18446744073709551616", "3.4028236692093846346337460743176821146E+38"},
+      {"18446744073709551617", "18446744073709551615", "3.4028236692093846346337460743176821146E+38"},
+      {"10000000000000000000000000000000000000", "10000000000000000000000000000000000000", "1.0000000000000000000000000000000000000E+74"},
+  }};
+  for (const auto& [a, b, product] : cases) {
+    EXPECT_EQ(dec(a) * dec(b), dec(product)) << a << " × " << b;
+    EXPECT_EQ(dec(b) * -dec(a), -dec(product)) << b << " × -" << a;
+  }
+  // Products just below and at every even power of ten from 10^40 to 10^74:
+  // (10^k − 1)(10^k + 1) = 10^2k − 1 rounds up to 10^2k.
+  for (int k = 20; k <= 37; ++k) {
+    const std::string zeros(static_cast<std::size_t>(k - 1), '0');
+    const Decimal below = dec(std::string(static_cast<std::size_t>(k), '9'));
+    const Decimal above = dec("1" + zeros + "1");
+    const Decimal power = dec("1E" + std::to_string(2 * k));
+    EXPECT_EQ(below * above, power) << k;
+    EXPECT_EQ(dec("1" + zeros + "0") * dec("1" + zeros + "0"), power) << k;
+  }
+  // The exponent range still holds for a product that is cut.
+  const Decimal justBelowHalf = dec("1.0000000000000000000000000000000000001E+499999");
+  const Decimal half = dec("1.0000000000000000000000000000000000001E+500000");
+  EXPECT_EQ(half * justBelowHalf, dec("1.0000000000000000000000000000000000002E+999999"));
+  EXPECT_TRUE((half * half).isNaN());
+  const Decimal small = dec("1.0000000000000000000000000000000000001E-500000");
+  EXPECT_EQ(small * dec("1.0000000000000000000000000000000000001E-499999"),
+            dec("1.0000000000000000000000000000000000002E-999999"));
+  EXPECT_TRUE((small * small).isZero());
+}
+
+// Products of random coefficients of 19 to 38 digits, signs and exponents
+// against a schoolbook product of their digit strings, rounded half to even
+// on the text.
+TEST(DecimalArithmetic, LongTimesLongMatchesSchoolbookProducts) {
+  const auto schoolbook = [](const std::string& a, const std::string& b) {
+    std::vector<int> sum(a.size() + b.size(), 0);
+    for (std::size_t i = a.size(); i-- > 0;)
+      for (std::size_t j = b.size(); j-- > 0;) sum[i + j + 1] += (a[i] - '0') * (b[j] - '0');
+    for (std::size_t k = sum.size(); k-- > 1;) {
+      sum[k - 1] += sum[k] / 10;
+      sum[k] %= 10;
+    }
+    std::string digits;
+    for (const int d : sum) digits += static_cast<char>('0' + d);
+    return digits.substr(digits.find_first_not_of('0'));
+  };
+  // The digits rounded to 38, half to even, as text with an exponent.
+  const auto rounded = [](std::string digits, int exponent) {
+    if (digits.size() <= 38) return digits + "E" + std::to_string(exponent);
+    const std::string cut = digits.substr(38);
+    digits.resize(38);
+    exponent += static_cast<int>(cut.size());
+    const bool above = cut[0] > '5' || (cut[0] == '5' && cut.find_first_not_of('0', 1) != std::string::npos);
+    const bool tie = cut[0] == '5' && !above;
+    if (above || (tie && (digits.back() - '0') % 2 == 1)) {
+      std::size_t i = digits.size();
+      while (i-- > 0 && digits[i] == '9') digits[i] = '0';
+      if (i == std::string::npos) {
+        digits = "1" + digits.substr(0, 37);
+        ++exponent;
+      } else {
+        ++digits[i];
+      }
+    }
+    return digits + "E" + std::to_string(exponent);
+  };
+  std::mt19937_64 random(38);
+  const auto coefficient = [&random] {
+    const int length = 19 + static_cast<int>(random() % 20);
+    std::string digits(1, static_cast<char>('1' + random() % 9));
+    // Runs of nines and zeros make carries and near-ties likely.
+    const int style = static_cast<int>(random() % 4);
+    for (int i = 1; i < length; ++i)
+      digits += style == 0 ? '9' : style == 1 && i < length - 2 ? '0' : static_cast<char>('0' + random() % 10);
+    return digits;
+  };
+  for (int i = 0; i < 5000; ++i) {
+    const std::string a = coefficient();
+    const std::string b = coefficient();
+    const int ea = static_cast<int>(random() % 41) - 20;
+    const int eb = static_cast<int>(random() % 41) - 20;
+    const bool negative = random() % 2 == 0;
+    const Decimal product = dec((negative ? "-" : "") + a + "E" + std::to_string(ea)) * dec(b + "E" + std::to_string(eb));
+    const Decimal expected = dec((negative ? "-" : "") + rounded(schoolbook(a, b), ea + eb));
+    EXPECT_EQ(product, expected) << a << "E" << ea << " × " << b << "E" << eb;
+  }
 }
 
 // The division-free n / 10 against the general division, at the word
