@@ -32,7 +32,13 @@ struct DecimalAccess {
     const std::int64_t adjusted = exponent + kMaxDigits - 1;
     if (adjusted > detail::kMaxAdjusted) return Decimal::nan();
     if (adjusted < -detail::kMaxAdjusted) return Decimal();
-    return Decimal::exact(c, exponent, negative);
+    // Every field written, none tested: c is not zero.
+    Decimal d;
+    d.lo_ = c.low();
+    d.hi_ = c.high();
+    d.exponent_ = static_cast<std::int32_t>(exponent);
+    d.negative_ = negative;
+    return d;
   }
   static constexpr bool ordinaryExponent(std::int64_t exponent) noexcept { return Decimal::ordinaryExponent(exponent); }
   static Decimal divide(const Decimal& a, const DecimalDivisor& divisor, std::int64_t k) noexcept;
@@ -180,31 +186,26 @@ constexpr auto kProductCut = [] {
   return table;
 }();
 // The bits are taken with one funnel shift inside a word pair.
-static_assert(std::ranges::none_of(kProductCut, [](const ProductCut& c) { return c.shift % 64 == 0 && c.shift != 0; }));
+static_assert([] {
+  for (const ProductCut& c : kProductCut)
+    if (c.shift % 64 == 0 && c.shift != 0) return false;
+  return true;
+}());
 
-/// a·b rounded to 38 digits, for a product of 2^128 or more.
-[[gnu::always_inline]] inline RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
-  const Uint128 low = Uint128::multiply(a.low(), b.low());
-  const Uint128 cross1 = Uint128::multiply(a.low(), b.high());
-  const Uint128 cross2 = Uint128::multiply(a.high(), b.low());
-  const Uint128 middle = Uint128(low.high()) + cross1.low() + cross2.low();
-  const Uint128 high = Uint128::multiply(a.high(), b.high()) + cross1.high() + cross2.high() + middle.high();
-  const Uint128 bottom = Uint128::fromWords(middle.low(), low.low());
+/// An exact product of two coefficients as its low and high halves.
+struct WideProduct {
+  Uint128 low;
+  Uint128 high;
+};
 
-  // The digit count from the bit width, settled by one comparison.
-  const int width = high.high() != 0 ? 256 - std::countl_zero(high.high()) : 192 - std::countl_zero(high.low());
-  int digits = (width * 1233) >> 12;
-  {
-    const WideInt<4>& power = detail::kPow10Wide<4>[static_cast<std::size_t>(digits)];
-    const Uint128 powerHigh = Uint128::fromWords(power.w[3], power.w[2]);
-    if (high != powerHigh ? high > powerHigh : bottom >= power.low128()) ++digits;
-  }
-  const int cut = digits - kMaxDigits;
+/// The product of `cut` + 38 digits cut to 38, rounded half to even.
+[[gnu::always_inline]] inline RoundedCoefficient cutProduct(const WideProduct& p, int cut) noexcept {
   const ProductCut& entry = kProductCut[static_cast<std::size_t>(cut)];
+  // The 128 bits from `shift` on, from the three words that hold them.
   const bool upper = entry.shift >= 64;
-  const std::uint64_t w0 = upper ? middle.low() : low.low();
-  const std::uint64_t w1 = upper ? high.low() : middle.low();
-  const std::uint64_t w2 = upper ? high.high() : high.low();
+  const std::uint64_t w0 = upper ? p.low.high() : p.low.low();
+  const std::uint64_t w1 = upper ? p.high.low() : p.low.high();
+  const std::uint64_t w2 = upper ? p.high.high() : p.high.low();
   const int bits = entry.shift & 63;  // not 0, see above
   const std::uint64_t n0 = (w0 >> bits) | (w1 << (64 - bits));
   const std::uint64_t n1 = (w1 >> bits) | (w2 << (64 - bits));
@@ -220,7 +221,7 @@ static_assert(std::ranges::none_of(kProductCut, [](const ProductCut& c) { return
   // The remainder is below 3·10^cut < 2^128, so its low two words are all
   // of it.
   const Uint128 t = kPow10[static_cast<std::size_t>(cut)];
-  Uint128 r = bottom - q * t;
+  Uint128 r = p.low - q * t;
   for (int i = 0; i < 2; ++i) {
     if (r >= t) {
       r -= t;
@@ -231,6 +232,26 @@ static_assert(std::ranges::none_of(kProductCut, [](const ProductCut& c) { return
   const Uint128 half = t >> 1;
   if (r > half || (r == half && (q & 1) != 0)) roundUp(q, removed);
   return {q, removed};
+}
+
+/// a·b rounded to 38 digits, for a product of 2^128 or more.
+[[gnu::always_inline]] inline RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
+  const Uint128 low = Uint128::multiply(a.low(), b.low());
+  const Uint128 cross1 = Uint128::multiply(a.low(), b.high());
+  const Uint128 cross2 = Uint128::multiply(a.high(), b.low());
+  const Uint128 middle = Uint128(low.high()) + cross1.low() + cross2.low();
+  const WideProduct p{Uint128::fromWords(middle.low(), low.low()),
+                      Uint128::multiply(a.high(), b.high()) + cross1.high() + cross2.high() + middle.high()};
+
+  // The bit width leaves two digit counts; one comparison settles them. The
+  // two roads are written out so the cut's constants need not wait for it.
+  const int width =
+      p.high.high() != 0 ? 256 - std::countl_zero(p.high.high()) : 192 - std::countl_zero(p.high.low());
+  const int digits = (width * 1233) >> 12;
+  const WideInt<4>& power = detail::kPow10Wide<4>[static_cast<std::size_t>(digits)];
+  const Uint128 powerHigh = Uint128::fromWords(power.w[3], power.w[2]);
+  if (p.high != powerHigh ? p.high > powerHigh : p.low >= power.low128()) return cutProduct(p, digits + 1 - kMaxDigits);
+  return cutProduct(p, digits - kMaxDigits);
 }
 
 /// x·10^shift ± y rounded to 38 digits, for coefficients below 10^38 where
