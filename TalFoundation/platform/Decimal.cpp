@@ -292,11 +292,12 @@ RoundedCoefficient roundedScaledSum(Uint128 x, int shift, Uint128 y, bool subtra
 /// even when it reaches a 39th digit.
 [[gnu::always_inline]] inline Decimal roundedSum(Uint128 sum, std::int64_t exponent, bool negative) noexcept {
   if (sum < kPow10[kMaxDigits]) return A::make({sum, exponent, negative, false});
+  // 39 digits starting with 1: the 38 kept ones stay below 2·10^37 however
+  // they round, so rounding never carries into another digit.
   std::uint64_t digit = 0;
   Uint128 q = detail::divideByTen(sum, digit);
   if (digit > 5 || (digit == 5 && (q & 1) != 0)) ++q;
-  if (q == kPow10[kMaxDigits]) return A::make({kPow10[kMaxDigits - 1], exponent + 2, negative, false});
-  return A::make({q, exponent + 1, negative, false});
+  return A::makeFull(q, exponent + 1, negative);
 }
 
 /// An exact value of three words rounded to 38 digits.
@@ -433,8 +434,13 @@ Decimal sameExponentSum(const Decimal& a, const Decimal& b, bool negateB) noexce
 }
 
 Decimal addSigned(const Decimal& a, const Decimal& b, bool negateB) noexcept {
-  if (a.isNaN() || b.isNaN()) return Decimal::nan();
-  if ((A::coefficient(a).high() | A::coefficient(b).high()) == 0) return shortSum(a, b, negateB);
+  const bool longA = A::coefficient(a).high() != 0;
+  const bool longB = A::coefficient(b).high() != 0;
+  // Two long coefficients first: a NaN has no digits, so neither is one.
+  if (!(longA && longB)) {
+    if (a.isNaN() || b.isNaN()) return Decimal::nan();
+    if (!(longA || longB)) return shortSum(a, b, negateB);
+  }
   if (A::exponent(a) == A::exponent(b)) return sameExponentSum(a, b, negateB);
   return addAligned(a, b, negateB);
 }
