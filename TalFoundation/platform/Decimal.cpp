@@ -482,6 +482,7 @@ Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
     if (const auto p = shortTimesLong(ca.high() == 0 ? ca.low() : cb.low(), ca.high() == 0 ? cb : ca))
       return A::make({p->coefficient, exponent + p->cut, negative, false});
   }
+  // Left: a 20-digit factor times a long one, 58 digits, far above 2^128.
   const RoundedCoefficient p = roundedProduct(ca, cb);
   return A::make({p.coefficient, exponent + p.cut, negative, false});
 }
