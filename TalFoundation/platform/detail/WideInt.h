@@ -140,12 +140,15 @@ constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const Wor
 
 /// The reciprocal of a divisor known only at run time: one word division
 /// here, then two multiplications per word divided.
+constexpr std::uint64_t inverseOfNormalized(std::uint64_t normalized) noexcept {
+  // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
+  std::uint64_t unused = 0;
+  return divideWord(~normalized, ~std::uint64_t{0}, normalized, unused);
+}
 constexpr WordReciprocal reciprocalOf(std::uint64_t d) noexcept {
   const int shift = std::countl_zero(d);
   const std::uint64_t normalized = d << shift;
-  // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
-  std::uint64_t unused = 0;
-  return {normalized, divideWord(~normalized, ~std::uint64_t{0}, normalized, unused), shift};
+  return {normalized, inverseOfNormalized(normalized), shift};
 }
 
 inline constexpr std::array<WordReciprocal, 20> kPow10Reciprocal = [] {
@@ -245,7 +248,7 @@ struct TwoWordReciprocal {
 };
 
 constexpr TwoWordReciprocal reciprocalOf(std::uint64_t d1, std::uint64_t d0) noexcept {
-  std::uint64_t v = reciprocalOf(d1).inverse;
+  std::uint64_t v = inverseOfNormalized(d1);
   // Adjust the reciprocal of d1 alone for the low word, first for d1·v + d0 ...
   std::uint64_t p = d1 * v + d0;
   if (p < d0) {
@@ -292,6 +295,13 @@ inline std::uint64_t divide3by2(std::uint64_t u2, std::uint64_t u1, std::uint64_
   return q1;
 }
 
+/// a·2^s for s from 0 to 63, as four words: the callers' top bits are zero.
+constexpr std::array<std::uint64_t, 4> shiftedLeft(const WideInt<4>& a, int s) noexcept {
+  // (low >> 1) >> (63 - s) is low >> (64 - s), and 0 for s = 0, with no branch.
+  const auto join = [s](std::uint64_t high, std::uint64_t low) { return (high << s) | ((low >> 1) >> (63 - s)); };
+  return {a.w[0] << s, join(a.w[1], a.w[0]), join(a.w[2], a.w[1]), join(a.w[3], a.w[2])};
+}
+
 /// Quotient and remainder of a 4-word number by a 2-word divisor, for
 /// quotients below 2^128.
 struct Division128 {
@@ -315,11 +325,7 @@ inline Division128 divide(const WideInt<4>& a, Uint128 divisor) noexcept {
   // so two quotient words remain, each from three words of the dividend.
   const int shift = std::countl_zero(dHi);
   const Uint128 d = divisor << shift;
-  std::array<std::uint64_t, 4> u{};
-  for (std::size_t i = 0; i < 4; ++i) {
-    u[i] |= a.w[i] << shift;
-    if (shift != 0 && i + 1 < 4) u[i + 1] = a.w[i] >> (64 - shift);
-  }
+  const std::array<std::uint64_t, 4> u = shiftedLeft(a, shift);
   const TwoWordReciprocal reciprocal = reciprocalOf(d.high(), d.low());
   Uint128 r = 0;
   const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
@@ -352,11 +358,7 @@ inline Division128 divide(const WideInt<4>& a, Uint128 divisor, std::uint64_t in
   }
   const int shift = std::countl_zero(divisor.high());
   const Uint128 d = divisor << shift;
-  std::array<std::uint64_t, 4> u{};
-  for (std::size_t i = 0; i < 4; ++i) {
-    u[i] |= a.w[i] << shift;
-    if (shift != 0 && i + 1 < 4) u[i + 1] = a.w[i] >> (64 - shift);
-  }
+  const std::array<std::uint64_t, 4> u = shiftedLeft(a, shift);
   const TwoWordReciprocal reciprocal{d.high(), d.low(), inverse};
   Uint128 r = 0;
   const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
