@@ -198,6 +198,23 @@ struct WideProduct {
   Uint128 high;
 };
 
+/// a·b, schoolbook on words. Each step adds one word to a word product,
+/// which cannot carry out of 128 bits, so no carry has to be kept.
+[[gnu::always_inline]] inline WideProduct multiplyFull(Uint128 a, Uint128 b) noexcept {
+  const Uint128 ll = Uint128::multiply(a.low(), b.low());
+  const Uint128 lh = Uint128::multiply(a.low(), b.high()) + ll.high();
+  const Uint128 hl = Uint128::multiply(a.high(), b.low()) + lh.low();
+  return {Uint128::fromWords(hl.low(), ll.low()),
+          Uint128::multiply(a.high(), b.high()) + lh.high() + hl.high()};
+}
+
+/// a·b for a one-word a: three words.
+[[gnu::always_inline]] inline WideProduct multiplyFull(std::uint64_t a, Uint128 b) noexcept {
+  const Uint128 low = Uint128::multiply(a, b.low());
+  const Uint128 high = Uint128::multiply(a, b.high()) + low.high();
+  return {Uint128::fromWords(high.low(), low.low()), Uint128(high.high())};
+}
+
 /// The product of `cut` + 38 digits cut to 38, rounded half to even.
 [[gnu::always_inline]] inline RoundedCoefficient cutProduct(const WideProduct& p, int cut) noexcept {
   const ProductCut& entry = kProductCut[static_cast<std::size_t>(cut)];
@@ -211,12 +228,7 @@ struct WideProduct {
   const std::uint64_t n1 = (w1 >> bits) | (w2 << (64 - bits));
 
   // The high half of n·reciprocal, exactly.
-  const std::uint64_t r0 = entry.reciprocal.low();
-  const std::uint64_t r1 = entry.reciprocal.high();
-  const Uint128 nr01 = Uint128::multiply(n0, r1);
-  const Uint128 nr10 = Uint128::multiply(n1, r0);
-  const Uint128 sum = Uint128(Uint128::multiply(n0, r0).high()) + nr01.low() + nr10.low();
-  Uint128 q = Uint128::multiply(n1, r1) + nr01.high() + nr10.high() + sum.high();
+  Uint128 q = multiplyFull(Uint128::fromWords(n1, n0), entry.reciprocal).high;
 
   // The remainder is below 3·10^cut < 2^128, so its low two words are all
   // of it.
@@ -236,12 +248,7 @@ struct WideProduct {
 
 /// a·b rounded to 38 digits, for a product of 2^128 or more.
 [[gnu::always_inline]] inline RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
-  const Uint128 low = Uint128::multiply(a.low(), b.low());
-  const Uint128 cross1 = Uint128::multiply(a.low(), b.high());
-  const Uint128 cross2 = Uint128::multiply(a.high(), b.low());
-  const Uint128 middle = Uint128(low.high()) + cross1.low() + cross2.low();
-  const WideProduct p{Uint128::fromWords(middle.low(), low.low()),
-                      Uint128::multiply(a.high(), b.high()) + cross1.high() + cross2.high() + middle.high()};
+  const WideProduct p = multiplyFull(a, b);
 
   // The bit width leaves two digit counts; one comparison settles them. The
   // two roads are written out so the cut's constants need not wait for it.
@@ -495,18 +502,21 @@ Decimal operator/(const Decimal& a, const Decimal& b) noexcept {
   const Uint128 cb = A::coefficient(b);
   const int na = detail::digitCount(ca);
   const int nb = detail::digitCount(cb);
-  // Scale the dividend so the quotient has exactly 38 digits; the remainder
-  // then decides the rounding.
-  const Uint128 leadA = ca * kPow10[static_cast<std::size_t>(kMaxDigits - na)];
-  const Uint128 leadB = cb * kPow10[static_cast<std::size_t>(kMaxDigits - nb)];
-  const int shift = kMaxDigits - 1 + nb - na + (leadA >= leadB ? 0 : 1);
+  // Scale the dividend so the quotient has exactly 38 digits: by 10^(37 +
+  // nb - na), one place more when a's leading digits fall below b's. The
+  // remainder then decides the rounding.
+  const int apart = nb - na;
+  const bool below = apart == 0  ? ca < cb
+                     : apart > 0 ? ca * kPow10[static_cast<std::size_t>(apart)] < cb
+                                 : ca < cb * kPow10[static_cast<std::size_t>(-apart)];
+  const int shift = kMaxDigits - 1 + apart + (below ? 1 : 0);
   // ca·10^shift as one product of two coefficient-sized factors: the part of
   // the scale beyond 38 places leaves ca below 10^38, since the dividend has
   // at most 76 digits.
-  const int wide = std::min(shift, kMaxDigits);
-  const Uint128 scaled = ca * kPow10[static_cast<std::size_t>(shift - wide)];
-  const WideInt<4> dividend =
-      detail::multiply(WideInt<2>::from(scaled), WideInt<2>::from(kPow10[static_cast<std::size_t>(wide)]));
+  const Uint128 scaled = shift > kMaxDigits ? ca * kPow10[static_cast<std::size_t>(shift - kMaxDigits)] : ca;
+  const Uint128 power = kPow10[static_cast<std::size_t>(std::min(shift, kMaxDigits))];
+  const WideProduct product = scaled.high() == 0 ? multiplyFull(scaled.low(), power) : multiplyFull(scaled, power);
+  const WideInt<4> dividend{{product.low.low(), product.low.high(), product.high.low(), product.high.high()}};
   auto [q, r] = detail::divide(dividend, cb);
   std::int64_t exponent = A::exponent(a) - A::exponent(b) - shift;
   if (r != 0) {
