@@ -393,33 +393,42 @@ TEST(DecimalCompare, NaNIsUnorderedAndUnequalToItself) {
 struct ParseCase {
   const char* text;
   const char* expected;  // description, or nullptr for absent
+  std::size_t consumed;  // characters read, white space included
   friend void PrintTo(const ParseCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 };
 
 class DecimalParse : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(DecimalParse, ReadsTheNumberAtTheStart) {
-  const auto value = Decimal::fromString(GetParam().text);
+  std::size_t consumed = 99;
+  const auto value = Decimal::fromString(GetParam().text, consumed);
+  EXPECT_EQ(consumed, GetParam().consumed);
   if (GetParam().expected == nullptr) {
     EXPECT_FALSE(value.has_value()) << value->description();
   } else {
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->description(), GetParam().expected);
+    EXPECT_EQ(value->isNegative(), GetParam().expected[0] == '-');
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     OddTexts, DecimalParse,
-    testing::Values(ParseCase{"0.55555555555556", "0.55555555555556"}, ParseCase{" 12abc", "12"},
-                    ParseCase{"abc", nullptr}, ParseCase{"", nullptr}, ParseCase{"-", nullptr},
-                    ParseCase{".", nullptr}, ParseCase{"e5", nullptr}, ParseCase{"+.e1", nullptr},
-                    ParseCase{"NaN", nullptr}, ParseCase{".5", "0.5"}, ParseCase{"5.", "5"},
-                    ParseCase{"1e", "1"}, ParseCase{"1e+", "1"}, ParseCase{"2E5x", "200000"},
-                    ParseCase{"-1.25e-3", "-0.00125"}, ParseCase{"1e3", "1000"}, ParseCase{"1.2.3", "1.2"},
-                    ParseCase{"\t\n 7", "7"}, ParseCase{"--1", nullptr},
+    testing::Values(ParseCase{"0.55555555555556", "0.55555555555556", 16}, ParseCase{" 12abc", "12", 3},
+                    ParseCase{"abc", nullptr, 0}, ParseCase{"", nullptr, 0}, ParseCase{"-", nullptr, 0},
+                    ParseCase{".", nullptr, 0}, ParseCase{"e5", nullptr, 0}, ParseCase{"+.e1", nullptr, 0},
+                    ParseCase{"NaN", nullptr, 0}, ParseCase{".5", "0.5", 2}, ParseCase{"5.", "5", 2},
+                    ParseCase{"1e", "1", 1}, ParseCase{"1e+", "1", 1}, ParseCase{"2E5x", "200000", 3},
+                    ParseCase{"-1.25e-3", "-0.00125", 8}, ParseCase{"1e3", "1000", 3}, ParseCase{"1.2.3", "1.2", 3},
+                    ParseCase{"\t\n 7", "7", 4}, ParseCase{"--1", nullptr, 0}, ParseCase{"12.5abc", "12.5", 4},
+                    // Zero carries no sign and no exponent, however written.
+                    ParseCase{"-0.00", "0", 5}, ParseCase{"-0e7", "0", 4},
+                    // 19 digits fit a word; 20 do not.
+                    ParseCase{"-9999999999.999999999", "-9999999999.999999999", 21},
+                    ParseCase{"18446744073709551617", "18446744073709551617", 20},
                     // 39 digits ending in 5 on an even 38th digit: ties to even, once.
-                    ParseCase{"1.00000000000000000000000000000000000025", "1.0000000000000000000000000000000000002"},
-                    ParseCase{"0e99999999999999999999", "0"}));
+                    ParseCase{"1.00000000000000000000000000000000000025", "1.0000000000000000000000000000000000002", 40},
+                    ParseCase{"0e99999999999999999999", "0", 22}));
 
 TEST(DecimalText, DescriptionIsPlainNotation) {
   EXPECT_EQ(dec("1e3").description(), "1000");

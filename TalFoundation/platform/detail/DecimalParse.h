@@ -95,6 +95,30 @@ constexpr ParsedDecimal parseDecimal(std::string_view text) noexcept {
   bool negative = false;
   if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
+  // Most numbers have at most 19 digits: they fit one word, and nothing is
+  // dropped or rounded. (A longer run wraps the word; the full reader below
+  // then starts again.)
+  {
+    std::size_t j = i;
+    std::uint64_t word = 0;
+    while (j < n && isDigit(text[j])) word = word * 10 + static_cast<unsigned>(text[j++] - '0');
+    std::size_t digits = j - i;
+    std::size_t fraction = 0;
+    if (j < n && text[j] == '.') {
+      const std::size_t start = ++j;
+      while (j < n && isDigit(text[j])) word = word * 10 + static_cast<unsigned>(text[j++] - '0');
+      fraction = j - start;
+      digits += fraction;
+    }
+    if (digits != 0 && digits <= 19 && (j == n || (text[j] != 'e' && text[j] != 'E'))) {
+      // At most 19 places below the point, so always in range.
+      result.parts = {word, -static_cast<std::int64_t>(fraction), negative, false};
+      result.length = j;
+      result.valid = true;
+      return result;
+    }
+  }
+
   // Kept digits gather in a 64-bit word, 19 at a time, and join the
   // 128-bit coefficient once per word rather than once per digit.
   Uint128 coefficient = 0;
