@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <ostream>
 #include <system_error>
@@ -800,22 +801,51 @@ std::partial_ordering operator<=>(const Decimal& a, const Decimal& b) noexcept {
 namespace {
 
 
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> table{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    table[2 * i] = static_cast<char>('0' + i / 10);
+    table[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return table;
+}();
+
+/// Writes n < 10^8 as exactly eight digits, two at a time. n / 10^6 is held
+/// in fixed point with 48 fraction bits, its constant rounded up (checked
+/// exact for every n below 10^8); multiplying the fraction by 100 brings the
+/// next two digits above the point, with no division.
+void writeEightDigits(std::uint64_t n, char* out) noexcept {
+  constexpr std::uint64_t kFraction = (std::uint64_t{1} << 48) - 1;
+  std::uint64_t y = n * 281474977u;  // ceil(2^48 / 10^6)
+  for (std::size_t i = 0; i < 8; i += 2) {
+    std::memcpy(out + i, &kDigitPairs[2 * (y >> 48)], 2);
+    y = (y & kFraction) * 100;
+  }
+}
+
+/// Writes v < 10^16 as exactly sixteen digits.
+void writeSixteenDigits(std::uint64_t v, char* out) noexcept {
+  writeEightDigits(v / 100000000, out);
+  writeEightDigits(v % 100000000, out + 8);
+}
+
 /// Writes the coefficient's digits; returns their count (at most 38).
 int writeDigits(Uint128 c, char* out) noexcept {
-  char* end = out;
-  if (c.high() == 0) {
-    end = std::to_chars(out, out + 40, c.low()).ptr;
+  // Sixteen-digit blocks from the right, zero-padded, then the significant
+  // digits moved to the front.
+  constexpr std::uint64_t kSixteen = 10000000000000000u;
+  char field[48];
+  if (c.high() == 0 && c.low() < kSixteen) {
+    writeSixteenDigits(c.low(), field + 32);
   } else {
     WideInt<2> w = WideInt<2>::from(c);
-    const std::uint64_t low = detail::divideInPlace(w, detail::kPow10Reciprocal[19]);
-    end = std::to_chars(out, out + 40, w.w[0]).ptr;
-    char lowDigits[20];
-    const char* lowEnd = std::to_chars(lowDigits, lowDigits + 20, low).ptr;
-    const auto lowCount = lowEnd - lowDigits;
-    for (auto pad = lowCount; pad < 19; ++pad) *end++ = '0';
-    for (const char* p = lowDigits; p != lowEnd; ++p) *end++ = *p;
+    writeSixteenDigits(detail::divideInPlace(w, detail::kPow10Reciprocal[16]), field + 32);
+    writeSixteenDigits(detail::divideInPlace(w, detail::kPow10Reciprocal[16]), field + 16);
+    writeSixteenDigits(w.w[0], field);  // below 10^6
   }
-  return static_cast<int>(end - out);
+  const int count = detail::digitCount(c);
+  std::memcpy(out, field + 48 - count, static_cast<std::size_t>(count));
+  return count;
 }
 
 /// The digits with trailing zeros removed, and the exponent of the last one.

@@ -440,6 +440,19 @@ TEST(DecimalText, DescriptionIsPlainNotation) {
   EXPECT_EQ(Decimal(std::numeric_limits<std::int64_t>::min()).description(), "-9223372036854775808");
 }
 
+// Digits are written in blocks; every count puts the leading digit, and the
+// zeros behind it, in another place of a block.
+TEST(DecimalText, DescriptionWritesEveryDigitCount) {
+  for (std::size_t k = 1; k <= 38; ++k) {
+    SCOPED_TRACE(k);
+    const std::string nines(k, '9');
+    const std::string power = "1" + std::string(k - 1, '0');
+    const std::string ends = k == 1 ? "1" : "1" + std::string(k - 2, '0') + "1";
+    for (const std::string& text : {nines, power, ends, "-" + ends}) EXPECT_EQ(dec(text).description(), text);
+    EXPECT_EQ(dec("0." + nines).description(), "0." + nines);
+  }
+}
+
 TEST(DecimalText, ScientificFormReadsBack) {
   for (const char* text : {"1.5E+3", "-1E-5", "9.9999999999999999999999999999999999999E+999999", "1E-999999"}) {
     EXPECT_EQ(dec(text).toScientificString(), text);
