@@ -818,7 +818,7 @@ void writeEightDigits(std::uint64_t n, char* out) noexcept {
   constexpr std::uint64_t kFraction = (std::uint64_t{1} << 48) - 1;
   std::uint64_t y = n * 281474977u;  // ceil(2^48 / 10^6)
   for (std::size_t i = 0; i < 8; i += 2) {
-    std::memcpy(out + i, &kDigitPairs[2 * (y >> 48)], 2);
+    std::memcpy(out + i, &kDigitPairs[2 * static_cast<std::size_t>(y >> 48)], 2);
     y = (y & kFraction) * 100;
   }
 }
