@@ -58,14 +58,14 @@ WHY_MISSED = {
                                   "reciprocal of 10^cut: eleven word multiplications in all (four for the product, "
                                   "four for the estimate, three for the remainder that settles it and the rounding), "
                                   "with no division. On x86-64 each one goes through the rax:rdx pair, so the "
-                                  "road is about 200 instructions, and the loop runs at about 5 a cycle. A "
+                                  "road is about 190 instructions, and the loop runs at about 5 a cycle. A "
                                   "one-word factor takes a shorter road (`BM_DecimalMultiplyShortByLong`).",
     "BM_DecimalDivide38Digits": "a long division of a 76-digit dividend by a two-word divisor: two quotient words, "
                                 "each estimated with a reciprocal of the divisor's top word (itself a hardware "
                                 "divide) and corrected in turn. A divisor prepared once divides by one "
                                 "multiplication (`BM_DecimalDividePrepared38Digits`).",
-    "BM_DecimalFromString": "digits are read one at a time with the rounding state kept for the 39th; a 15-digit "
-                            "text costs about as much as double's from_chars.",
+    "BM_DecimalFromString": "a text of up to 19 digits is read into one word, one digit at a time; longer ones "
+                            "keep the rounding state for a 39th digit. The optional result is 32 bytes.",
     "BM_DecimalDescription": "the text is longer than the 15 bytes a std::string holds inline, so each call "
                              "allocates; the digits themselves take a few nanoseconds.",
     "BM_ConvertGeneric38Digits": "the kilometre's 1000 folds into the mile's factor and the division by 1.609344 "
