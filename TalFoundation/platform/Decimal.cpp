@@ -855,7 +855,7 @@ struct Digits {
   std::int64_t exponent;
 };
 Digits significantDigits(const Decimal& d) noexcept {
-  Digits r{};
+  Digits r;  // only the first `count` characters are read
   r.count = writeDigits(A::coefficient(d), r.text);
   r.exponent = A::exponent(d);
   while (r.count > 1 && r.text[r.count - 1] == '0') {
@@ -871,42 +871,31 @@ std::string Decimal::description() const {
   if (isNaN()) return "NaN";
   if (isZero()) return "0";
   const Digits d = significantDigits(*this);
-  const std::string_view digits(d.text, static_cast<std::size_t>(d.count));
+  const auto count = static_cast<std::size_t>(d.count);
+  const std::size_t sign = negative_ ? 1 : 0;
   const std::int64_t point = d.count + d.exponent;  // digits before '.'
-  // Zeros the plain notation adds: after the digits, or between "0." and them.
-  const std::int64_t zeros = d.exponent >= 0 ? d.exponent : (point > 0 ? 0 : -point);
-  // Write short texts (nearly all of them) in one go, so the string is made
-  // with a single allocation at most.
-  constexpr std::int64_t kShort = 48;
-  if (zeros <= kShort) {
-    char buffer[kMaxDigits + kShort + 4];
-    char* p = buffer;
-    if (negative_) *p++ = '-';
-    if (d.exponent >= 0) {
-      p = std::copy(digits.begin(), digits.end(), p);
-      p = std::fill_n(p, zeros, '0');
-    } else if (point > 0) {
-      p = std::copy_n(digits.begin(), point, p);
-      *p++ = '.';
-      p = std::copy(digits.begin() + point, digits.end(), p);
-    } else {
-      *p++ = '0';
-      *p++ = '.';
-      p = std::fill_n(p, zeros, '0');
-      p = std::copy(digits.begin(), digits.end(), p);
-    }
-    return std::string(buffer, p);
-  }
-  std::string out;
-  if (negative_) out += '-';
+  // The text is made at its final length, filled with the zeros plain
+  // notation adds (after the digits, or between "0." and them); sign, point
+  // and digits are then written over it: one allocation, no second copy.
   if (d.exponent >= 0) {
-    out += digits;
-    out.append(static_cast<std::size_t>(zeros), '0');
-  } else {
-    out += "0.";
-    out.append(static_cast<std::size_t>(zeros), '0');
-    out += digits;
+    std::string out(sign + count + static_cast<std::size_t>(d.exponent), '0');
+    if (negative_) out[0] = '-';
+    std::copy_n(d.text, count, out.begin() + static_cast<std::ptrdiff_t>(sign));
+    return out;
   }
+  if (point > 0) {
+    const auto whole = static_cast<std::size_t>(point);
+    std::string out(sign + count + 1, '.');
+    if (negative_) out[0] = '-';
+    std::copy_n(d.text, whole, out.begin() + static_cast<std::ptrdiff_t>(sign));
+    std::copy_n(d.text + whole, count - whole, out.begin() + static_cast<std::ptrdiff_t>(sign + whole + 1));
+    return out;
+  }
+  const auto zeros = static_cast<std::size_t>(-point);
+  std::string out(sign + 2 + zeros + count, '0');
+  if (negative_) out[0] = '-';
+  out[sign + 1] = '.';
+  std::copy_n(d.text, count, out.begin() + static_cast<std::ptrdiff_t>(sign + 2 + zeros));
   return out;
 }
 

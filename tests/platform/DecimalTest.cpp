@@ -435,6 +435,9 @@ TEST(DecimalText, DescriptionIsPlainNotation) {
   EXPECT_EQ(dec("1.50").description(), "1.5");
   EXPECT_EQ(dec("1e-5").description(), "0.00001");
   EXPECT_EQ(dec("-123.456").description(), "-123.456");
+  EXPECT_EQ(dec("-1e-5").description(), "-0.00001");
+  EXPECT_EQ(dec("-12e60").description(), "-12" + std::string(60, '0'));
+  EXPECT_EQ(dec("-2.5e-52").description(), "-0." + std::string(51, '0') + "25");
   EXPECT_EQ(Decimal::nan().description(), "NaN");
   EXPECT_EQ(Decimal::pi().description(), "3.1415926535897932384626433832795028842");
   EXPECT_EQ(Decimal(std::numeric_limits<std::int64_t>::min()).description(), "-9223372036854775808");
