@@ -25,6 +25,11 @@ namespace tal::platform::detail {
 inline constexpr bool kNativeInt128 = TALFOUNDATION_NATIVE_INT128 != 0;
 
 #if defined(__x86_64__)
+/// Whether a 128-by-64-bit word division is one instruction here. Elsewhere
+/// it is a sequence of 64-bit divisions (library calls on 32-bit ARM), and
+/// reciprocals are worked out by multiplication instead.
+inline constexpr bool kHardwareWordDivide = true;
+
 // divq divides 128 by 64 bits in one instruction; kept beside the portable
 // division because it is faster there.
 inline std::uint64_t hardwareDivideWord(std::uint64_t hi, std::uint64_t lo, std::uint64_t d,
@@ -35,6 +40,8 @@ inline std::uint64_t hardwareDivideWord(std::uint64_t hi, std::uint64_t lo, std:
   remainder = r;
   return q;
 }
+#else
+inline constexpr bool kHardwareWordDivide = false;
 #endif
 
 /// (hi·2^64 + lo) / d and its remainder, for hi < d, from 64-bit divisions

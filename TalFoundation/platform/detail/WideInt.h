@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "TalFoundation/platform/detail/DecimalParse.h"
 
@@ -138,12 +139,42 @@ constexpr std::uint64_t divideWord(std::uint64_t hi, std::uint64_t lo, const Wor
   return q1;
 }
 
-/// The reciprocal of a divisor known only at run time: one word division
-/// here, then two multiplications per word divided.
+// floor((2^19 - 3·2^8) / t) for the top nine bits t of a normalized word:
+// the 11-bit first estimate of its reciprocal.
+inline constexpr auto kReciprocalSeed = [] {
+  std::array<std::uint16_t, 256> table{};
+  for (std::size_t top = 256; top < 512; ++top)
+    table[top - 256] = static_cast<std::uint16_t>(((std::uint64_t{1} << 19) - 3 * (std::uint64_t{1} << 8)) / top);
+  return table;
+}();
+
+/// floor((2^128 - 1) / n) - 2^64 for n with its top bit set, without a
+/// division: the table's estimate, three Newton steps in word arithmetic
+/// and a last step that makes it exact (Möller and Granlund 2011,
+/// algorithm 3).
+constexpr std::uint64_t reciprocalWord(std::uint64_t n) noexcept {
+  const std::uint64_t odd = n & 1;
+  const std::uint64_t top40 = (n >> 24) + 1;
+  const std::uint64_t halfUp = (n >> 1) + odd;  // ceil(n / 2)
+  const std::uint64_t v0 = kReciprocalSeed[static_cast<std::size_t>(n >> 55) - 256];
+  const std::uint64_t v1 = (v0 << 11) - ((v0 * v0 * top40) >> 40) - 1;
+  const std::uint64_t v2 = (v1 << 13) + ((v1 * ((std::uint64_t{1} << 60) - v1 * top40)) >> 47);
+  // 2^96 - v2·ceil(n/2) (+ v2/2 for odd n), which fits a word.
+  const std::uint64_t e = ((v2 >> 1) & (0 - odd)) - v2 * halfUp;
+  const std::uint64_t v3 = (v2 << 31) + (Uint128::multiply(v2, e).high() >> 1);
+  const Uint128 p = Uint128::multiply(v3, n) + n;
+  return v3 - p.high() - n;
+}
+
+/// The reciprocal of a divisor known only at run time: worked out once, it
+/// turns each word divided into two multiplications.
 constexpr std::uint64_t inverseOfNormalized(std::uint64_t normalized) noexcept {
-  // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
-  std::uint64_t unused = 0;
-  return divideWord(~normalized, ~std::uint64_t{0}, normalized, unused);
+  if (kHardwareWordDivide && !std::is_constant_evaluated()) {
+    // floor((2^128 - 1) / n) - 2^64 is (~n · 2^64 + 2^64 - 1) / n, and ~n < n.
+    std::uint64_t unused = 0;
+    return divideWord(~normalized, ~std::uint64_t{0}, normalized, unused);
+  }
+  return reciprocalWord(normalized);
 }
 constexpr WordReciprocal reciprocalOf(std::uint64_t d) noexcept {
   const int shift = std::countl_zero(d);
@@ -308,31 +339,6 @@ struct Division128 {
   Uint128 quotient;
   Uint128 remainder;
 };
-inline Division128 divide(const WideInt<4>& a, Uint128 divisor) noexcept {
-  const std::uint64_t dHi = divisor.high();
-  if (dHi == 0) {
-    // With the quotient below 2^128, a.w[3] is zero and a.w[2] is below the
-    // divisor: two word divisions remain. (Words are read one by one; copying
-    // `a` whole would reload it in halves it was not stored in.)
-    const std::uint64_t d = divisor.low();
-    std::uint64_t r = a.w[2];
-    const std::uint64_t q1 = divideWord(r, a.w[1], d, r);
-    const std::uint64_t q0 = divideWord(r, a.w[0], d, r);
-    return {Uint128::fromWords(q1, q0), r};
-  }
-  // Normalize so the divisor's top bit is set. A quotient below 2^128 leaves
-  // the shifted dividend's top word zero and its next two below the divisor,
-  // so two quotient words remain, each from three words of the dividend.
-  const int shift = std::countl_zero(dHi);
-  const Uint128 d = divisor << shift;
-  const std::array<std::uint64_t, 4> u = shiftedLeft(a, shift);
-  const TwoWordReciprocal reciprocal = reciprocalOf(d.high(), d.low());
-  Uint128 r = 0;
-  const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
-  const std::uint64_t q0 =
-      divide3by2(r.high(), r.low(), u[0], reciprocal, r);
-  return {Uint128::fromWords(q1, q0), r >> shift};
-}
 
 /// The reciprocal `divide` below needs for `divisor` (nonzero): of its
 /// normalized form, one word or two.
@@ -342,28 +348,61 @@ constexpr std::uint64_t normalizedInverse(Uint128 divisor) noexcept {
   return reciprocalOf(d.high(), d.low()).inverse;
 }
 
-/// As divide(a, divisor) with the divisor's normalizedInverse given, so no
-/// division instruction is left.
+/// a / d for a one-word divisor.
+inline Division128 divideByWord(const WideInt<4>& a, const WordReciprocal& d) noexcept {
+  // a·2^s < 2^128·d·2^s fits three words, the top one below d·2^s.
+  const int s = d.shift;
+  const std::uint64_t u2 = s == 0 ? a.w[2] : (a.w[2] << s) | (a.w[1] >> (64 - s));
+  const std::uint64_t u1 = s == 0 ? a.w[1] : (a.w[1] << s) | (a.w[0] >> (64 - s));
+  std::uint64_t r = 0;
+  const std::uint64_t q1 = divideWord(u2, u1, d, r);
+  const std::uint64_t q0 = divideWord(r, a.w[0] << s, d, r);
+  return {Uint128::fromWords(q1, q0), r >> s};
+}
+
+/// a / d for a two-word divisor normalized by `shift`.
+inline Division128 divideByTwoWords(const WideInt<4>& a, const TwoWordReciprocal& d, int shift) noexcept {
+  // A quotient below 2^128 leaves the shifted dividend's top word zero and
+  // its next two below the divisor, so two quotient words remain, each from
+  // three words of the dividend.
+  const std::array<std::uint64_t, 4> u = shiftedLeft(a, shift);
+  Uint128 r = 0;
+  const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], d, r);
+  const std::uint64_t q0 = divide3by2(r.high(), r.low(), u[0], d, r);
+  return {Uint128::fromWords(q1, q0), r >> shift};
+}
+
+/// a / divisor with the divisor's normalizedInverse given, so no division
+/// instruction is left.
 inline Division128 divide(const WideInt<4>& a, Uint128 divisor, std::uint64_t inverse) noexcept {
   if (divisor.high() == 0) {
-    // a·2^s < 2^128·d·2^s fits three words, the top one below d·2^s.
     const int s = std::countl_zero(divisor.low());
-    const WordReciprocal d{divisor.low() << s, inverse, s};
-    const std::uint64_t u2 = s == 0 ? a.w[2] : (a.w[2] << s) | (a.w[1] >> (64 - s));
-    const std::uint64_t u1 = s == 0 ? a.w[1] : (a.w[1] << s) | (a.w[0] >> (64 - s));
-    std::uint64_t r = 0;
-    const std::uint64_t q1 = divideWord(u2, u1, d, r);
-    const std::uint64_t q0 = divideWord(r, a.w[0] << s, d, r);
-    return {Uint128::fromWords(q1, q0), r >> s};
+    return divideByWord(a, {divisor.low() << s, inverse, s});
   }
   const int shift = std::countl_zero(divisor.high());
   const Uint128 d = divisor << shift;
-  const std::array<std::uint64_t, 4> u = shiftedLeft(a, shift);
-  const TwoWordReciprocal reciprocal{d.high(), d.low(), inverse};
-  Uint128 r = 0;
-  const std::uint64_t q1 = divide3by2(u[3], u[2], u[1], reciprocal, r);
-  const std::uint64_t q0 = divide3by2(r.high(), r.low(), u[0], reciprocal, r);
-  return {Uint128::fromWords(q1, q0), r >> shift};
+  return divideByTwoWords(a, {d.high(), d.low(), inverse}, shift);
+}
+
+/// a / divisor, its reciprocal worked out first.
+inline Division128 divide(const WideInt<4>& a, Uint128 divisor) noexcept {
+  if (divisor.high() == 0) {
+    if (kHardwareWordDivide) {
+      // Two word divisions are cheaper here than a reciprocal. With the
+      // quotient below 2^128, a.w[3] is zero and a.w[2] is below the
+      // divisor. (Words are read one by one; copying `a` whole would reload
+      // it in halves it was not stored in.)
+      const std::uint64_t d = divisor.low();
+      std::uint64_t r = a.w[2];
+      const std::uint64_t q1 = divideWord(r, a.w[1], d, r);
+      const std::uint64_t q0 = divideWord(r, a.w[0], d, r);
+      return {Uint128::fromWords(q1, q0), r};
+    }
+    return divideByWord(a, reciprocalOf(divisor.low()));
+  }
+  const int shift = std::countl_zero(divisor.high());
+  const Uint128 d = divisor << shift;
+  return divideByTwoWords(a, reciprocalOf(d.high(), d.low()), shift);
 }
 
 }  // namespace tal::platform::detail
