@@ -146,9 +146,12 @@ RoundedCoefficient roundDigits19(const std::array<std::uint64_t, N>& d) noexcept
     half = kDigit19 / 2;
   } else {
     const std::uint64_t above = m + 2 < N ? d[m + 2] : 0;
+    // d[m] split at its j-th digit by the power's reciprocal, not a word
+    // division.
+    WideInt<1> kept{{d[m]}};
+    dropped = detail::divideInPlace(kept, detail::kPow10Reciprocal[j]);
     q = static_cast<Uint128>(above) * kPow10[38 - j] + Uint128::multiply(d[m + 1], detail::kPow10Word[19 - j]) +
-        d[m] / detail::kPow10Word[j];
-    dropped = d[m] % detail::kPow10Word[j];
+        kept.w[0];
     half = 5 * detail::kPow10Word[j - 1];
   }
   int removed = cut;
@@ -825,8 +828,11 @@ void writeEightDigits(std::uint64_t n, char* out) noexcept {
 
 /// Writes v < 10^16 as exactly sixteen digits.
 void writeSixteenDigits(std::uint64_t v, char* out) noexcept {
-  writeEightDigits(v / 100000000, out);
-  writeEightDigits(v % 100000000, out + 8);
+  // v / 10^8 as the product a compiler makes of it on 64-bit targets; on
+  // 32-bit ARM the division would be a library call.
+  const std::uint64_t high = Uint128::multiply(v, 0xabcc77118461cefd).high() >> 26;  // ceil(2^90 / 10^8)
+  writeEightDigits(high, out);
+  writeEightDigits(v - high * 100000000, out + 8);
 }
 
 /// Writes the coefficient's digits; returns their count (at most 38).
