@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -71,6 +72,32 @@ TEST(WideInt, TwoWordReciprocalIsExact) {
   for (const ReciprocalRow& row : kReciprocals) {
     SCOPED_TRACE(::testing::Message() << std::hex << row.d1 << ":" << row.d0);
     EXPECT_EQ(reciprocalOf(row.d1, row.d0).inverse, row.inverse);
+  }
+}
+
+struct ScaledProductRow {
+  std::uint64_t xHigh, xLow;
+  std::array<std::uint64_t, 3> r;  // least significant word first
+  std::uint64_t high, low;         // floor(x·r / 2^188), from Python
+};
+// Products whose bits below the cut are all ones, or 0…01, catch any carry
+// dropped or added on the way up.
+constexpr ScaledProductRow kScaledProducts[] = {
+    {0x5944c9c3269e0d37, 0xf2a74de452e6b439, {0xefd4a7253efb05f7, 0xdc9dc0785d775eee, 0x0e9718276ab86e25}, 0x5167307dfd43fb12, 0x368dfc7403c7b733},  // every bit below the cut set
+    {0x0000000d128b2f33, 0x0c5c7fd0a6a3a451, {0x8dd0516b463fdb4f, 0xc65324fa924e3990, 0x015fc95192a365b0}, 0x000000011f6b48f5, 0xa025790bd278205c},  // a word and a half, every bit below the cut set
+    {0x4a98cc2e5d9dc9f8, 0x1818e811892f902b, {0x0000000000000000, 0x7d00000000000000, 0x0b75c91bb557fb51}, 0x356e3355a7c2cb57, 0x58d3a04edc1fbc7f},  // bits 120 to 187 set, the ones below clear
+    {0x1b7b3ae681e74ef5, 0xe8e25d940ed90475, {0x0000000000000000, 0xc41dc61a83a65423, 0x0a4a858372dc28cb}, 0x11ad04129b1fde67, 0x87b3b436f658a983},  // bits 64 to 187 set
+    {0x7fffffffffffffff, 0xffffffffffffffff, {0xffffffffffffffff, 0xffffffffffffffff, 0x0fffffffffffffff}, 0x7fffffffffffffff, 0xfffffffffffffffe},  // all ones
+    {0x4b3b4ca85a86c47a, 0x098a223fffffffff, {0xdb6db6db6db6db6e, 0x6db6db6db6db6db6, 0x16db6db6db6db6db}, 0x6b7948f08152cf89, 0xc47c30edb6db6db5},  // 38 nines, R for 10/7
+    {0x0000000000000000, 0x0000000000000001, {0xffffffffffffffff, 0xffffffffffffffff, 0xffffffffffffffff}, 0x0000000000000000, 0x000000000000000f},  // x = 1
+    {0x76d6d7ea8f4d3e27, 0xdda1494c73cf256d, {0x27b8ae63a305ac65, 0xe12da28046175041, 0x00638df8bd899058}, 0x02e36fd4cbf406b3, 0xba3c47ee66e6985c},  // bits below the cut 0…01: a carry dropped borrows from the result
+    {0x39d5a43b7734d7c1, 0xc7fde805ec99108d, {0x0000000000000000, 0x0000000000000000, 0x0cefff6ca24f3245}, 0x2ec3bdb767e5f7d1, 0x0f0c408d6983d523},  // bits below the cut: only bit 128 set
+};
+
+TEST(WideInt, MultiplyScaledIsTheExactShiftedProduct) {
+  for (const ScaledProductRow& row : kScaledProducts) {
+    SCOPED_TRACE(::testing::Message() << std::hex << row.xHigh << ":" << row.xLow);
+    EXPECT_EQ(words(multiplyScaled(Uint128::fromWords(row.xHigh, row.xLow), row.r)), Words(row.high, row.low));
   }
 }
 

@@ -264,9 +264,17 @@ constexpr std::array<std::uint64_t, 3> scaledReciprocal(std::uint64_t d, int m) 
 
 /// floor(x · R / 2^kScaledShift) for x below 2^127 and R from scaledReciprocal.
 constexpr Uint128 multiplyScaled(Uint128 x, const std::array<std::uint64_t, 3>& r) noexcept {
-  const WideInt<5> p = multiply(WideInt<2>::from(x), WideInt<3>{{r[0], r[1], r[2]}});
+  // Schoolbook, one row per word of x, kept in registers. Each step adds at
+  // most two words to a word product, which cannot carry out of 128 bits.
+  const Uint128 a0 = Uint128::multiply(x.low(), r[0]);
+  const Uint128 a1 = Uint128::multiply(x.low(), r[1]) + a0.high();
+  const Uint128 a2 = Uint128::multiply(x.low(), r[2]) + a1.high();
+  const Uint128 b0 = Uint128::multiply(x.high(), r[0]) + a1.low();
+  const Uint128 b1 = Uint128::multiply(x.high(), r[1]) + a2.low() + b0.high();
+  const Uint128 b2 = Uint128::multiply(x.high(), r[2]) + a2.high() + b1.high();
+  // Words 2 to 4 of the product are b1.low(), b2.low() and b2.high().
   constexpr int s = kScaledShift - 128;
-  return Uint128::fromWords((p.w[4] << (64 - s)) | (p.w[3] >> s), (p.w[3] << (64 - s)) | (p.w[2] >> s));
+  return Uint128::fromWords((b2.high() << (64 - s)) | (b2.low() >> s), (b2.low() << (64 - s)) | (b1.low() >> s));
 }
 
 /// A normalized two-word divisor with the reciprocal that turns dividing a
