@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the release preset, runs the three benchmark programs (median of 5
-# repetitions, JSON output) and writes docs/performance.md and its chart
+# Builds the release preset, runs the three benchmark programs (median of 9
+# repetitions, interleaved at random so a burst of load on the host spreads
+# over many items instead of taking every repetition of one; JSON output) and writes docs/performance.md and its chart
 # (docs/performance-peers.svg) from the results. Arguments go to the
 # generator, e.g. --note "…".
 set -e
@@ -10,7 +11,8 @@ cmake --build --preset release --target decimal_bench units_bench compare_bench
 out=build/release/bench-json
 mkdir -p "$out"
 for b in decimal_bench units_bench compare_bench; do
-  "build/release/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  "build/release/bench/$b" --benchmark_repetitions=9 --benchmark_min_time=0.1 \
+    --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_out_format=json --benchmark_out="$out/$b.json"
 done
 # The chart needs matplotlib: take the first Python that has it (a virtual
