@@ -31,8 +31,10 @@ struct DecimalAccess {
   /// make() for a coefficient known to have all 38 digits.
   static Decimal makeFull(Uint128 c, std::int64_t exponent, bool negative) noexcept {
     const std::int64_t adjusted = exponent + kMaxDigits - 1;
-    if (adjusted > detail::kMaxAdjusted) return Decimal::nan();
-    if (adjusted < -detail::kMaxAdjusted) return Decimal();
+    // One unsigned comparison for both ends of the range.
+    if (static_cast<std::uint64_t>(adjusted + detail::kMaxAdjusted) > 2 * std::uint64_t{detail::kMaxAdjusted})
+        [[unlikely]]
+      return adjusted > 0 ? Decimal::nan() : Decimal();
     // Every field written, none tested: c is not zero.
     Decimal d;
     d.lo_ = c.low();
@@ -61,7 +63,9 @@ std::int64_t adjustedExponent(const Decimal& d) noexcept {
 /// carry out of them leaves 10^37 one place up.
 template <class Exponent>
 void roundUp(Uint128& q, Exponent& exponent) noexcept {
-  if (++q == kPow10[kMaxDigits]) {
+  ++q;
+  // The high word alone rules out 10^38 nearly always.
+  if (q.high() == kPow10[kMaxDigits].high() && q == kPow10[kMaxDigits]) [[unlikely]] {
     q = kPow10[kMaxDigits - 1];
     ++exponent;
   }
@@ -202,14 +206,21 @@ struct WideProduct {
   Uint128 high;
 };
 
+/// a + b for a word b. Spelt out in words so that the carry is one add of
+/// zero, not a zeroed register added in.
+[[gnu::always_inline]] inline Uint128 plusWord(Uint128 a, std::uint64_t b) noexcept {
+  const std::uint64_t low = a.low() + b;
+  return Uint128::fromWords(a.high() + (low < b ? 1 : 0), low);
+}
+
 /// a·b, schoolbook on words. Each step adds one word to a word product,
 /// which cannot carry out of 128 bits, so no carry has to be kept.
 [[gnu::always_inline]] inline WideProduct multiplyFull(Uint128 a, Uint128 b) noexcept {
   const Uint128 ll = Uint128::multiply(a.low(), b.low());
-  const Uint128 lh = Uint128::multiply(a.low(), b.high()) + ll.high();
-  const Uint128 hl = Uint128::multiply(a.high(), b.low()) + lh.low();
+  const Uint128 lh = plusWord(Uint128::multiply(a.low(), b.high()), ll.high());
+  const Uint128 hl = plusWord(Uint128::multiply(a.high(), b.low()), lh.low());
   return {Uint128::fromWords(hl.low(), ll.low()),
-          Uint128::multiply(a.high(), b.high()) + lh.high() + hl.high()};
+          plusWord(plusWord(Uint128::multiply(a.high(), b.high()), lh.high()), hl.high())};
 }
 
 /// a·b for a one-word a: three words.
@@ -239,21 +250,22 @@ struct WideProduct {
   const Uint128 t = kPow10[static_cast<std::size_t>(cut)];
   Uint128 r = p.low - q * t;
   for (int i = 0; i < 2; ++i) {
-    if (r >= t) {
+    if (r.high() != t.high() ? r.high() > t.high() : r.low() >= t.low()) {
       r -= t;
       ++q;
     }
   }
   int removed = cut;
+  // High words first: they nearly always differ.
   const Uint128 half = t >> 1;
-  if (r > half || (r == half && (q & 1) != 0)) roundUp(q, removed);
+  if (r.high() != half.high() ? r.high() > half.high()
+                              : r.low() > half.low() || (r.low() == half.low() && (q & 1) != 0))
+    roundUp(q, removed);
   return {q, removed};
 }
 
-/// a·b rounded to 38 digits, for a product of 2^128 or more.
-[[gnu::always_inline]] inline RoundedCoefficient roundedProduct(Uint128 a, Uint128 b) noexcept {
-  const WideProduct p = multiplyFull(a, b);
-
+/// A product of 2^128 or more rounded to 38 digits.
+[[gnu::always_inline]] inline RoundedCoefficient roundedProduct(const WideProduct& p) noexcept {
   // The bit width leaves two digit counts; one comparison settles them. The
   // two roads are written out so the cut's constants need not wait for it.
   const int width =
@@ -263,6 +275,28 @@ struct WideProduct {
   const Uint128 powerHigh = Uint128::fromWords(power.w[3], power.w[2]);
   if (p.high != powerHigh ? p.high > powerHigh : p.low >= power.low128()) return cutProduct(p, digits + 1 - kMaxDigits);
   return cutProduct(p, digits - kMaxDigits);
+}
+
+/// The high half of 10^k, for a product's digit count at a glance.
+constexpr Uint128 highHalfOfPow10(std::size_t k) noexcept {
+  const WideInt<4>& power = detail::kPow10Wide<4>[k];
+  return Uint128::fromWords(power.w[3], power.w[2]);
+}
+
+/// A product of two long coefficients rounded to 38 digits. Most have 75 or
+/// 76 digits (two coefficients of 38 digits, the form of every rounded
+/// result), which the high half alone tells apart, and are cut by a
+/// constant; the rest, and a high half equal to 10^74's or 10^75's, take the
+/// digit count.
+[[gnu::always_inline]] inline RoundedCoefficient roundedLongProduct(Uint128 a, Uint128 b) noexcept {
+  constexpr Uint128 top76 = highHalfOfPow10(2 * kMaxDigits - 1);
+  constexpr Uint128 top75 = highHalfOfPow10(2 * kMaxDigits - 2);
+  const WideProduct p = multiplyFull(a, b);
+  if (p.high > top76) [[likely]]
+    return cutProduct(p, kMaxDigits);
+  if (p.high > top75 && p.high < top76) [[likely]]
+    return cutProduct(p, kMaxDigits - 1);
+  return roundedProduct(p);
 }
 
 /// x·10^shift ± y rounded to 38 digits, for coefficients below 10^38 where
@@ -475,8 +509,8 @@ Decimal Decimal::sumWide(const Decimal& a, const Decimal& b, bool negateB) noexc
 Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
   // Two long coefficients (so neither is NaN or zero): the product has 39
   // digits or more, all 38 kept digits are filled.
-  if (a.hi_ != 0 && b.hi_ != 0) {
-    const RoundedCoefficient p = roundedProduct(A::coefficient(a), A::coefficient(b));
+  if (a.hi_ != 0 && b.hi_ != 0) [[likely]] {
+    const RoundedCoefficient p = roundedLongProduct(A::coefficient(a), A::coefficient(b));
     return A::makeFull(p.coefficient, A::exponent(a) + A::exponent(b) + p.cut, a.isNegative() != b.isNegative());
   }
   if (a.isNaN() || b.isNaN()) return Decimal::nan();
@@ -494,7 +528,7 @@ Decimal Decimal::multiplyWide(const Decimal& a, const Decimal& b) noexcept {
       return A::make({p->coefficient, exponent + p->cut, negative, false});
   }
   // Left: a 20-digit factor times a long one, 58 digits, far above 2^128.
-  const RoundedCoefficient p = roundedProduct(ca, cb);
+  const RoundedCoefficient p = roundedProduct(multiplyFull(ca, cb));
   return A::make({p.coefficient, exponent + p.cut, negative, false});
 }
 
