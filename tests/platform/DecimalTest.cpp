@@ -17,6 +17,15 @@ namespace {
 
 Decimal dec(std::string_view text) { return Decimal::fromString(text).value(); }
 
+// Each row's product, in both orders and with one operand negated.
+template <std::size_t N>
+void expectProducts(const std::array<std::array<const char*, 3>, N>& cases) {
+  for (const auto& [a, b, product] : cases) {
+    EXPECT_EQ(dec(a) * dec(b), dec(product)) << a << " × " << b;
+    EXPECT_EQ(dec(b) * -dec(a), -dec(product)) << b << " × -" << a;
+  }
+}
+
 TEST(DecimalShape, IsSmallAndTriviallyCopyable) {
   static_assert(sizeof(Decimal) <= 24);
   static_assert(std::is_trivially_copyable_v<Decimal>);
@@ -240,10 +249,7 @@ TEST(DecimalArithmetic, LongTimesLongRoundsAtTheEdges) {
       {"18446744073709551617", "18446744073709551615", "3.4028236692093846346337460743176821146E+38"},
       {"10000000000000000000000000000000000000", "10000000000000000000000000000000000000", "1.0000000000000000000000000000000000000E+74"},
   }};
-  for (const auto& [a, b, product] : cases) {
-    EXPECT_EQ(dec(a) * dec(b), dec(product)) << a << " × " << b;
-    EXPECT_EQ(dec(b) * -dec(a), -dec(product)) << b << " × -" << a;
-  }
+  expectProducts(cases);
   // Products just below and at every even power of ten from 10^40 to 10^74:
   // (10^k − 1)(10^k + 1) = 10^2k − 1 rounds up to 10^2k.
   for (int k = 20; k <= 37; ++k) {
@@ -308,10 +314,7 @@ TEST(DecimalArithmetic, LongTimesLongRoundsAtEveryCutEdge) {
       {"89173944425592042523919392405293920619", "8098072083791302060113960432287993021", "7.2213702995444391624235929260398386913E+74"},  // cut 37: just below the next
       {"62142188795153470580874717037971392659", "4463244070046313695268810118055324261", "2.7735575563966720670520414065356934052E+74"},  // cut 37: just below the next
   }};
-  for (const auto& [a, b, product] : cases) {
-    EXPECT_EQ(dec(a) * dec(b), dec(product)) << a << " × " << b;
-    EXPECT_EQ(dec(b) * -dec(a), -dec(product)) << b << " × -" << a;
-  }
+  expectProducts(cases);
 }
 
 // Products of random coefficients of 19 to 38 digits, signs and exponents
