@@ -233,7 +233,9 @@ class MainBundle : public testing::Test {
     if (!path_.empty()) std::remove(path_.c_str());
   }
   std::string writeFile(std::string_view contents) {
-    path_ = testing::TempDir() + "tal_bundle_test.json";
+    // ctest runs each test in its own process, side by side: one file each.
+    path_ = testing::TempDir() + "tal_bundle_" +
+            testing::UnitTest::GetInstance()->current_test_info()->name() + ".json";
     std::ofstream(path_, std::ios::binary) << contents;
     return path_;
   }
