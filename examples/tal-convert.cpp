@@ -419,8 +419,12 @@ int convert(const tal::ConversionPhraseResult& read, const Display& display) {
     if (!out.print()) return kFailure;
   } else {
     std::string source;
-    for (const auto& term : phrase.terms)
-      source += (source.empty() ? "" : " ") + shown(term.value, display) + " " + term.unit.symbol();
+    for (const auto& term : phrase.terms) {
+      if (!source.empty()) source += ' ';
+      source += shown(term.value, display);
+      source += ' ';
+      source += term.unit.symbol();
+    }
     std::printf("%s = %s %s\n", source.c_str(), shown(result, display).c_str(), phrase.target.symbol().c_str());
   }
   if (exact->isNaN()) {
@@ -435,7 +439,10 @@ int convertWords(const std::vector<std::string_view>& words, const Display& disp
                  std::optional<tal::TalUnitCategory> only = std::nullopt) {
   if (words.size() == 3) return convert(tal::UnitResolver::readConversion(words[0], words[1], words[2], only), display);
   std::string phrase;
-  for (const auto word : words) phrase += (phrase.empty() ? "" : " ") + std::string(word);
+  for (const auto word : words) {
+    if (!phrase.empty()) phrase += ' ';
+    phrase += word;
+  }
   return convert(tal::UnitResolver::readPhrase(phrase, only), display);
 }
 
