@@ -289,12 +289,13 @@ constexpr Uint128 highHalfOfPow10(std::size_t k) noexcept {
 /// constant; the rest, and a high half equal to 10^74's or 10^75's, take the
 /// digit count.
 [[gnu::always_inline]] inline RoundedCoefficient roundedLongProduct(Uint128 a, Uint128 b) noexcept {
-  constexpr Uint128 top76 = highHalfOfPow10(2 * kMaxDigits - 1);
-  constexpr Uint128 top75 = highHalfOfPow10(2 * kMaxDigits - 2);
+  // The high halves of the least products of 76 and of 75 digits.
+  constexpr Uint128 least76 = highHalfOfPow10(2 * kMaxDigits - 1);
+  constexpr Uint128 least75 = highHalfOfPow10(2 * kMaxDigits - 2);
   const WideProduct p = multiplyFull(a, b);
-  if (p.high > top76) [[likely]]
+  if (p.high > least76) [[likely]]
     return cutProduct(p, kMaxDigits);
-  if (p.high > top75 && p.high < top76) [[likely]]
+  if (p.high > least75 && p.high < least76) [[likely]]
     return cutProduct(p, kMaxDigits - 1);
   return roundedProduct(p);
 }
